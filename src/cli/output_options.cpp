@@ -1,0 +1,19 @@
+#include "output_options.h"
+
+#include "platform/encoding.h"
+#include "platform/paths.h"
+
+namespace zor {
+
+void OutputOptions::add_to(CLI::App& command) {
+  command.add_option("--out-dir", out_dir, "Folder of the output files")->required();
+  command.add_option("--base", base, "Base name of the output files")
+      ->capture_default_str();
+}
+
+OutputNames OutputOptions::names() const {
+  return build_output_names(with_trailing_separator(from_native_file_name(out_dir)),
+                            from_native_file_name(base));
+}
+
+}  // namespace zor

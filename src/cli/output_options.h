@@ -1,0 +1,20 @@
+#pragma once
+// The --out-dir and --base options shared by every command.
+#include <CLI/CLI.hpp>
+#include <string>
+
+#include "conversion/output_names.h"
+
+namespace zor {
+
+struct OutputOptions {
+  std::string out_dir;  // as typed, in the terminal's encoding
+  std::string base{kDefaultBaseName};
+
+  void add_to(CLI::App& command);
+  // The names by the page-5 rule, from the directory with a separator
+  // appended when missing.
+  OutputNames names() const;
+};
+
+}  // namespace zor

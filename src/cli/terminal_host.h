@@ -1,0 +1,30 @@
+#pragma once
+// The run host of the batch command line: no questions (batch mode answers
+// Yes), messages on stderr in the terminal's encoding, a progress bar on
+// stderr when it is a terminal, Ctrl-C as the Cancel button.
+#include <string>
+#include <vector>
+
+#include "platform/run_host.h"
+
+namespace zor {
+
+class TerminalHost : public RunHost {
+ public:
+  explicit TerminalHost(bool quiet);
+  ~TerminalHost() override;
+
+  bool ask_yes_no(const std::string& text, const std::string& caption) override;
+  void show_message(const std::string& text, const std::string& caption) override;
+  std::unique_ptr<ProgressWindow> make_progress(const std::string& title) override;
+  void open_document(const std::string& path) override;
+
+  // Messages shown so far, in Windows-1250 (for callers that act on them).
+  const std::vector<std::string>& messages() const { return messages_; }
+
+ private:
+  bool quiet_;
+  std::vector<std::string> messages_;
+};
+
+}  // namespace zor

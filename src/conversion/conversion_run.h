@@ -1,0 +1,29 @@
+#pragma once
+// The conversion run: recordings in, sentence, word and sound tables out.
+#include <string>
+#include <vector>
+
+#include "platform/run_host.h"
+
+namespace zor {
+
+class LabelTree;
+
+struct Recording {
+  std::string file_name;  // ends in ".wav"
+  std::string directory;  // ends in the path separator
+};
+
+struct ConversionInput {
+  std::vector<Recording> recordings;  // in display order
+  std::string sentences_path;
+  std::string words_path;
+  std::string sounds_path;
+};
+
+// Asks first, then converts every recording, lists the skipped ones at the
+// end. The outcome is `failed` when an output file could not be opened or
+// written.
+RunOutcome run_conversion(const ConversionInput& input, const LabelTree& labels, RunHost& host);
+
+}  // namespace zor

@@ -1,0 +1,116 @@
+#include "platform/file_io.h"
+
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+#include "platform/encoding.h"
+
+namespace zor {
+
+std::FILE* open_file(std::string_view path, const char* mode) {
+  // fopen does not lock; the file is shared with other readers and writers.
+  return std::fopen(native_file_name(path).c_str(), mode);
+}
+
+bool read_file_bytes(std::string_view path, std::string& bytes) {
+  std::FILE* file = open_file(path, "rb");
+  if (!file) return false;
+  std::string result;
+  char buffer[1 << 16];
+  size_t got;
+  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) result.append(buffer, got);
+  bool ok = !std::ferror(file);
+  std::fclose(file);
+  if (ok) bytes = std::move(result);
+  return ok;
+}
+
+std::vector<std::string> split_text_lines(std::string_view text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    bool has_lf = end != std::string_view::npos;
+    if (!has_lf) end = text.size();
+    std::string_view line = text.substr(start, end - start);
+    if (has_lf && !line.empty() && line.back() == '\r') line.remove_suffix(1);
+    line = line.substr(0, line.find('\0'));
+    lines.emplace_back(line);
+    start = end + 1;
+  }
+  return lines;
+}
+
+bool read_text_lines(std::string_view path, std::vector<std::string>& lines) {
+  std::string bytes;
+  if (!read_file_bytes(path, bytes)) return false;
+  lines = split_text_lines(bytes);
+  return true;
+}
+
+TextFileWriter::~TextFileWriter() {
+  if (file_) std::fclose(file_);
+}
+
+bool TextFileWriter::open(std::string_view path) {
+  if (file_) close();
+  failed_ = false;
+  file_ = open_file(path, "wb");
+  if (file_) std::setvbuf(file_, nullptr, _IOFBF, 1 << 16);
+  return file_ != nullptr;
+}
+
+void TextFileWriter::write(std::string_view text) {
+  if (!file_ || failed_) {
+    failed_ = true;
+    return;
+  }
+  while (!text.empty()) {
+    size_t lf = text.find('\n');
+    std::string_view chunk = text.substr(0, lf);
+    if (!chunk.empty() && std::fwrite(chunk.data(), 1, chunk.size(), file_) != chunk.size()) {
+      failed_ = true;
+      return;
+    }
+    if (lf == std::string_view::npos) return;
+    if (std::fwrite("\r\n", 1, 2, file_) != 2) {
+      failed_ = true;
+      return;
+    }
+    text.remove_prefix(lf + 1);
+  }
+}
+
+void TextFileWriter::write_line(std::string_view text) {
+  write(text);
+  write("\n");
+}
+
+bool TextFileWriter::close() {
+  if (!file_) return false;
+  if (std::fflush(file_) != 0) failed_ = true;
+  if (std::fclose(file_) != 0) failed_ = true;
+  file_ = nullptr;
+  return !failed_;
+}
+
+bool write_file_atomically(std::string_view path, std::string_view text_with_lf) {
+  std::string temporary = std::string(path) + ".zor-tmp";
+  TextFileWriter writer;
+  if (!writer.open(temporary)) return false;
+  writer.write(text_with_lf);
+  std::error_code error;
+  if (!writer.close()) {
+    std::filesystem::remove(native_file_name(temporary), error);
+    return false;
+  }
+  std::filesystem::rename(native_file_name(temporary), native_file_name(path), error);
+  if (error) {
+    std::filesystem::remove(native_file_name(temporary), error);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace zor

@@ -1,0 +1,58 @@
+#pragma once
+// File access in the program's own terms: Windows-1250 path names, text
+// written with CR LF line ends on every platform, text read with CR LF or LF.
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zor {
+
+// Opens a file by its Windows-1250 name. Files are opened shared: other
+// readers and writers are never locked out. Returns null on failure.
+std::FILE* open_file(std::string_view path, const char* mode);
+
+// Reads the whole file. False when it cannot be opened or read.
+bool read_file_bytes(std::string_view path, std::string& bytes);
+
+// Splits text into lines: a line ends at LF, a CR directly before the LF is
+// dropped, a CR elsewhere stays. A last line without LF counts when it holds
+// at least one byte. Each line is cut at its first zero byte.
+std::vector<std::string> split_text_lines(std::string_view text);
+
+// Reads a text file into lines as split_text_lines does. False when the file
+// cannot be opened or read; `lines` is then left untouched.
+bool read_text_lines(std::string_view path, std::vector<std::string>& lines);
+
+// A text file being written. Every "\n" is stored as CR LF. The first failed
+// write is remembered, so a caller can write freely and check once at close.
+class TextFileWriter {
+ public:
+  TextFileWriter() = default;
+  TextFileWriter(const TextFileWriter&) = delete;
+  TextFileWriter& operator=(const TextFileWriter&) = delete;
+  ~TextFileWriter();
+
+  // Creates or truncates the file.
+  bool open(std::string_view path);
+  bool is_open() const { return file_ != nullptr; }
+
+  void write(std::string_view text);
+  void write_line(std::string_view text);
+
+  // Flushes and closes; false when any write, the flush or the close failed.
+  // Closing a writer that never opened returns false.
+  bool close();
+  bool failed() const { return failed_; }
+
+ private:
+  std::FILE* file_ = nullptr;
+  bool failed_ = false;
+};
+
+// Writes a whole text file so that a failed write never destroys an existing
+// file: the text goes to a temporary file beside the target, which replaces
+// the target only when everything was written.
+bool write_file_atomically(std::string_view path, std::string_view text_with_lf);
+
+}  // namespace zor

@@ -1,0 +1,60 @@
+#pragma once
+// The tree of sound classes: each node names a label and lists, as a comma
+// list, the sound symbols that carry it.
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zor {
+
+struct LabelNode {
+  std::string name;
+  std::string content;  // comma list of sound symbols
+  bool emphasised = false;
+  LabelNode* parent = nullptr;
+  std::vector<std::unique_ptr<LabelNode>> children;
+};
+
+class LabelTree {
+ public:
+  bool is_empty() const { return top_level_.empty(); }
+  void build_default_tree();
+
+  // Elements of the first top-level node's content; nothing when empty.
+  std::vector<std::string> sound_inventory() const;
+  // Names of all nodes in pre-order.
+  std::vector<std::string> label_names() const;
+  // Names of the nodes whose content holds the symbol, last in pre-order
+  // first, joined by ",".
+  std::string labels_of_sound(std::string_view symbol) const;
+
+  // Editing. A null parent stands for the top level.
+  LabelNode* add_node(LabelNode* parent, std::string name, std::string content);
+  void change_node(LabelNode& node, std::string name, std::string content);
+  void remove_node(LabelNode& node);  // with its whole subtree
+  void clear();
+
+  const std::vector<std::unique_ptr<LabelNode>>& top_level() const { return top_level_; }
+  // Every node in pre-order.
+  std::vector<const LabelNode*> preorder() const;
+
+ private:
+  std::vector<std::unique_ptr<LabelNode>> top_level_;
+};
+
+// The elements of a comma list: cut at every comma, the rest after the last
+// comma is the last element (even when empty); a text that begins with a
+// comma is one single element; the empty text has none.
+std::vector<std::string_view> comma_list_elements(std::string_view list);
+bool in_comma_list(std::string_view text, std::string_view list);
+
+// File format: per node in pre-order, its depth in TABs, name, CR, content,
+// CR LF. Saving never destroys an existing file when the write fails; both
+// return false when the file cannot be opened or written.
+bool save_label_tree(const LabelTree& tree, std::string_view path);
+bool load_label_tree(LabelTree& tree, std::string_view path);
+
+inline constexpr std::string_view kDefaultLabelTreeFile = "hangcimkek.txt";
+
+}  // namespace zor

@@ -1,0 +1,36 @@
+#pragma once
+// The readable report of the ticked specifications of a result table.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "conversion/output_names.h"
+#include "platform/run_host.h"
+
+namespace zor {
+
+struct ReportEntry {
+  std::string name;  // an EREDMENY_SPECNEV value
+  bool ticked = true;
+};
+
+struct ReportOptions {
+  bool details = false;       // "Részletek megjelenítése"
+  bool distribution = false;  // "Eloszlás megjelenítése"
+};
+
+// value;sound number;word number;sentence number
+struct Occurrence {
+  std::string value;
+  std::string sound;
+  std::string word;
+  std::string sentence;
+};
+Occurrence split_occurrence(std::string_view text);
+
+// Writes names.report and hands it to host.open_document, also after a
+// cancel.
+RunOutcome write_report(const std::vector<ReportEntry>& entries, ReportOptions options,
+                        const OutputNames& names, RunHost& host);
+
+}  // namespace zor

@@ -1,0 +1,108 @@
+#pragma once
+// A table of texts with named columns and a 1-based row cursor, loaded from a
+// separated text file and searched by comparison operators and LIKE.
+//
+// Rows and fields are held contiguously, so any row and field is reached in
+// constant time; the cursor, BOF/EOF and search semantics are those of the
+// classic record-set walk that every caller relies on.
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tables/text_matcher.h"
+
+namespace zor {
+
+// A field's text, or nullopt for a missing field (distinct from "").
+using FieldText = std::optional<std::string_view>;
+
+class TextTable {
+ public:
+  TextTable();
+
+  // Columns and rows.
+  void add_column(std::string_view name);
+  void add_row();
+  void clear();
+  bool is_empty() const;
+  int row_count() const;
+  int column_count() const;
+  // 1-based number of the first column of that name, 0 when there is none.
+  int column_index(std::string_view name) const;
+  std::string_view column_name(int column) const;
+  int position() const;
+  bool bof() const;
+  bool eof() const;
+
+  // Cursor.
+  bool move_to(int row);
+  bool move_first();
+  bool move_last();
+  bool move_next();
+  bool save_bookmark();
+  bool restore_bookmark();
+
+  // Fields of the current row. The views stay valid until the table is
+  // changed, cleared, reloaded or destroyed.
+  FieldText field(std::string_view column) const;
+  FieldText field_at(int column) const;
+  double number(std::string_view column) const;  // missing reads as 0
+  double number_at(int column) const;
+  bool set_field_at(int column, std::string_view text);
+
+  // Any field, without moving the cursor (row and column 1-based).
+  FieldText cell(int row, int column) const;
+
+  char separator() const;
+  void set_separator(char separator);
+
+  // Loading. False when the file cannot be opened; the table is then
+  // unchanged. Otherwise the table holds the file and the cursor is on the
+  // last row.
+  bool load(std::string_view path);
+  void load_from_bytes(std::string_view bytes);
+
+  // Search.
+  bool compare(std::string_view column, std::string_view op, std::string_view value) const;
+  bool compare_number(std::string_view column, std::string_view op, double value) const;
+  bool begin_search(int direction);
+  bool locate(std::string_view column, std::string_view op, std::string_view value);
+  bool locate_number(std::string_view column, std::string_view op, double value);
+  bool end_search();
+
+ private:
+  struct Storage;
+  // implementation detail: see text_table.cpp
+  std::vector<std::string> column_names_;
+  std::string text_;                 // every field's bytes, back to back
+  std::vector<unsigned> field_ends_; // placeholder; the storage is the implementer's
+  int rows_ = 0;
+  int cursor_ = 0;
+  int bookmark_ = 0;
+  bool bof_ = true;
+  bool eof_ = true;
+  bool search_begun_ = false;
+  int direction_ = 1;
+  char separator_ = ';';
+  mutable TextMatcher matcher_;
+};
+
+// Exact-match lookup of one column: the rows whose field equals a value, in
+// increasing order, as move_first + begin_search(1) + repeated
+// locate(column, "=", value) would visit them.
+class ExactIndex {
+ public:
+  ExactIndex(const TextTable& table, int column);
+  std::span<const int> rows(std::string_view value) const;
+
+ private:
+  // implementer's choice
+};
+
+// The decimal reading of a field: leading white space, sign, digits, ".",
+// exponent; stops at the first byte that does not fit; no number gives 0.
+double read_number(std::string_view text);
+
+}  // namespace zor
