@@ -1,9 +1,11 @@
 #pragma once
 // The tree of sound classes: each node names a label and lists, as a comma
 // list, the sound symbols that carry it.
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace zor {
@@ -18,7 +20,15 @@ struct LabelNode {
 
 class LabelTree {
  public:
+  LabelTree() = default;
+  // Nodes are torn down without recursion, so a loaded file of any depth
+  // cannot exhaust the stack.
+  ~LabelTree();
+  LabelTree(LabelTree&&) noexcept = default;
+  LabelTree& operator=(LabelTree&& other) noexcept;
+
   bool is_empty() const { return top_level_.empty(); }
+  // Replaces the tree by the default one, its root "Hang" emphasised.
   void build_default_tree();
 
   // Elements of the first top-level node's content; nothing when empty.
@@ -38,9 +48,29 @@ class LabelTree {
   const std::vector<std::unique_ptr<LabelNode>>& top_level() const { return top_level_; }
   // Every node in pre-order.
   std::vector<const LabelNode*> preorder() const;
+  // Visits every node in pre-order with its depth (0 for a top-level node).
+  void visit_preorder(const std::function<void(const LabelNode&, int depth)>& visit) const;
 
  private:
   std::vector<std::unique_ptr<LabelNode>> top_level_;
+};
+
+// labels_of_sound for every symbol of one tree, computed once: a conversion
+// asks for the labels of every sound and its six neighbours. The tree must
+// not change while the index is in use.
+class LabelIndex {
+ public:
+  explicit LabelIndex(const LabelTree& tree);
+  // Same text as tree.labels_of_sound(symbol).
+  const std::string& labels_of(std::string_view symbol) const;
+
+ private:
+  struct Hash {
+    using is_transparent = void;
+    size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+  };
+  std::unordered_map<std::string, std::string, Hash, std::equal_to<>> labels_;
+  std::string none_;
 };
 
 // The elements of a comma list: cut at every comma, the rest after the last
@@ -56,5 +86,9 @@ bool save_label_tree(const LabelTree& tree, std::string_view path);
 bool load_label_tree(LabelTree& tree, std::string_view path);
 
 inline constexpr std::string_view kDefaultLabelTreeFile = "hangcimkek.txt";
+
+// The refusal of every command that needs a label tree while it is empty
+// (Windows-1250).
+std::string empty_label_tree_message();
 
 }  // namespace zor
