@@ -1,0 +1,257 @@
+#include "conversion/conversion_run.h"
+
+#include <array>
+#include <unordered_map>
+
+#include "conversion/file_set_reader.h"
+#include "conversion/phonetics.h"
+#include "conversion/table_row.h"
+#include "platform/encoding.h"
+#include "platform/file_io.h"
+#include "query/label_tree.h"
+
+namespace zor {
+namespace {
+
+constexpr std::string_view kSentenceColumns =
+    "MONDAT_SORSZ\tELERESI_UT\tMONDAT_HOSSZ\tMONDAT_HANGSOR\tMONDAT_HANGSOR_TXT\t"
+    "MONDAT_SZOTAGSZAM\n";
+constexpr std::string_view kWordColumns =
+    "SZO_SORSZ\tMONDAT_SORSZ\tSZO_HOSSZ\tSZO_HANGSOR\tSZO_SZOTAGSZAM\tSZO_POZ\tSZO_SZOVEGSZO\n";
+// The second following sound's label column has always been headed like the
+// third's; readers find the neighbour columns by position, so it stays.
+constexpr std::string_view kSoundColumns =
+    "HANG_SORSZ\tSZO_SORSZ\tMONDAT_SORSZ\tHANG\tHANG_CIMKE\tHANG_HOSSZ\tHANG_POZ\tHANG_RH\t"
+    "HANG_ELOTTE_3\tHANG_ELOTTE_3_CIMKE\tHANG_ELOTTE_2\tHANG_ELOTTE_2_CIMKE\t"
+    "HANG_ELOTTE_1\tHANG_ELOTTE_1_CIMKE\tHANG_UTANA_1\tHANG_UTANA_1_CIMKE\t"
+    "HANG_UTANA_2\tHANG_UTANA_3_CIMKE\tHANG_UTANA_3\tHANG_UTANA_3_CIMKE\n";
+
+constexpr std::array<int, 6> kNeighbourOrder = {-3, -2, -1, 1, 2, 3};
+
+// labels_of_sound walks the whole tree; a corpus uses a few dozen symbols,
+// each asked for seven times per sound.
+class LabelListCache {
+ public:
+  explicit LabelListCache(const LabelTree& tree) : tree_(tree) {}
+
+  const std::string& of(const std::string& symbol) {
+    auto found = lists_.find(symbol);
+    if (found == lists_.end()) found = lists_.emplace(symbol, tree_.labels_of_sound(symbol)).first;
+    return found->second;
+  }
+
+ private:
+  const LabelTree& tree_;
+  std::unordered_map<std::string, std::string> lists_;
+};
+
+// The labels, duration and syllables of a sentence or a word being read.
+struct SoundSpan {
+  std::string labels;
+  double duration = 0.0;
+  std::int64_t syllables = 0;
+
+  void add(std::string_view label, double milliseconds) {
+    labels.append(label);
+    duration += milliseconds;
+    if (is_vowel(label)) ++syllables;
+  }
+  void clear() {
+    labels.clear();
+    duration = 0.0;
+    syllables = 0;
+  }
+};
+
+class ConversionRun {
+ public:
+  ConversionRun(const ConversionInput& input, const LabelTree& labels, RunHost& host)
+      : input_(input), tree_(labels), labels_(labels), host_(host) {}
+
+  RunOutcome run();
+
+ private:
+  bool open_tables();
+  void convert_recording(std::int64_t sentence_number, const std::string& wav_path);
+  void write_word_row(std::int64_t sentence_number);
+  void write_sound_row(std::int64_t sentence_number, const std::string& label, double duration);
+  void report_skipped();
+  bool close_tables();
+
+  const ConversionInput& input_;
+  const LabelTree& tree_;
+  LabelListCache labels_;
+  RunHost& host_;
+  FileSetReader reader_;
+  TextFileWriter sentences_, words_, sounds_;
+  TableRow row_;
+
+  std::string mismatch_list_;
+  std::string open_failure_list_;
+  std::int64_t word_number_ = 1;
+  std::int64_t sound_number_ = 0;
+  SoundSpan sentence_, word_;
+  WordPositionRule word_positions_;
+};
+
+RunOutcome ConversionRun::run() {
+  if (!host_.ask_yes_no(to_cp1250("Az első két lapon lévő információk alapján az 1. 2. és 3. "
+                                  "sorszámmal \njelzett állományok jönnek létre!\n\nValóban "
+                                  "elindítja a konvertálást?"),
+                        to_cp1250("Konvertálás indítása..."))) {
+    return RunOutcome::declined;
+  }
+  if (input_.recordings.empty()) {
+    host_.show_message(to_cp1250("Nincs hangfájl megadva! Lapozzon az 1. oldalra!"));
+    return RunOutcome::refused;
+  }
+  if (tree_.is_empty()) {
+    host_.show_message(to_cp1250("Nincs környezet megadva! Lapozzon az 2. oldalra!"));
+    return RunOutcome::refused;
+  }
+  if (!open_tables()) {
+    host_.show_message("Sikerelen nyitas!");
+    return RunOutcome::failed;
+  }
+
+  auto progress = host_.make_progress(to_cp1250("Konverzió"));
+  progress->BeginModal("Progress");
+  progress->SetRange(1, static_cast<int>(input_.recordings.size()), 1);
+  sentences_.write(kSentenceColumns);
+  words_.write(kWordColumns);
+  sounds_.write(kSoundColumns);
+
+  const std::string waiting = to_cp1250("Kis türelmet kérek...\n\n");
+  bool cancelled = false;
+  for (size_t i = 0; i < input_.recordings.size(); ++i) {
+    const Recording& recording = input_.recordings[i];
+    std::string wav_path = recording.directory + recording.file_name;
+    SetResult result = reader_.open_set(wav_path);
+    if (result != SetResult::opened) {
+      std::string& list =
+          result == SetResult::count_mismatch ? mismatch_list_ : open_failure_list_;
+      list.append(wav_path).push_back('\n');
+      reader_.close_set();
+      continue;
+    }
+    convert_recording(static_cast<std::int64_t>(i) + 1, wav_path);
+    progress->StepIt();
+    progress->PumpMessages(true);
+    progress->SetText(waiting + wav_path);
+    if (progress->IsCancelled()) {
+      host_.show_message(to_cp1250("A konverzió megszakítva!"));
+      cancelled = true;
+      break;
+    }
+  }
+  progress->Close();
+  report_skipped();
+  if (!close_tables()) return RunOutcome::failed;
+  return cancelled ? RunOutcome::cancelled : RunOutcome::completed;
+}
+
+bool ConversionRun::open_tables() {
+  // All three are attempted, so the ones that open exist afterwards even
+  // when another fails.
+  bool sentences = sentences_.open(input_.sentences_path);
+  bool words = words_.open(input_.words_path);
+  bool sounds = sounds_.open(input_.sounds_path);
+  return sentences && words && sounds;
+}
+
+void ConversionRun::convert_recording(std::int64_t sentence_number, const std::string& wav_path) {
+  sentence_.clear();
+  word_.clear();
+  word_positions_ = WordPositionRule();
+  for (std::string label = reader_.next_sound(); !label.empty(); label = reader_.next_sound()) {
+    if (reader_.starts_word() && !word_.labels.empty()) {
+      // The reader already stands on the next word's first sound, so the
+      // finished word's place is taken from the next word's index.
+      write_word_row(sentence_number);
+      word_.clear();
+      ++word_number_;
+    }
+    double duration = reader_.sound_duration();
+    word_.add(label, duration);
+    sentence_.add(label, duration);
+    ++sound_number_;
+    write_sound_row(sentence_number, label, duration);
+  }
+  if (!word_.labels.empty()) {
+    write_word_row(sentence_number);
+    ++word_number_;
+  }
+  reader_.close_set();
+  sentences_.write(row_.add(sentence_number)
+                       .add(wav_path)
+                       .add_duration(sentence_.duration)
+                       .add(sentence_.labels)
+                       .add(reader_.sentence_text())
+                       .add(sentence_.syllables)
+                       .finish());
+}
+
+void ConversionRun::write_word_row(std::int64_t sentence_number) {
+  bool text_word = is_text_word(word_.labels);
+  words_.write(row_.add(word_number_)
+                   .add(sentence_number)
+                   .add_duration(word_.duration)
+                   .add(word_.labels)
+                   .add(word_.syllables)
+                   .add(word_positions_.classify(reader_.word_place(), text_word))
+                   .add(text_word ? "IGEN" : "NEM")
+                   .finish());
+}
+
+void ConversionRun::write_sound_row(std::int64_t sentence_number, const std::string& label,
+                                    double duration) {
+  row_.add(sound_number_)
+      .add(word_number_)
+      .add(sentence_number)
+      .add(label)
+      .add(labels_.of(label))
+      .add_duration(duration)
+      .add(reader_.sound_position())
+      // Before the neighbours: a following sound overwrites the short flag.
+      .add(reader_.is_short() ? "R" : "H");
+  for (int n : kNeighbourOrder) {
+    std::string neighbour = reader_.context_sound(n);
+    row_.add(neighbour);
+    row_.add(neighbour.empty() ? std::string_view() : std::string_view(labels_.of(neighbour)));
+  }
+  sounds_.write(row_.finish());
+}
+
+void ConversionRun::report_skipped() {
+  if (!mismatch_list_.empty()) {
+    host_.show_message(
+        to_cp1250("Eltérés van a pit és az imf fájlban lévő hangok számában:\n") + mismatch_list_,
+        "Hiba 1...");
+  }
+  if (!open_failure_list_.empty()) {
+    host_.show_message(to_cp1250("Nem tudtam megyitni a négyes minden elemét:\n") +
+                           open_failure_list_,
+                       "Hiba 2...");
+  }
+}
+
+bool ConversionRun::close_tables() {
+  std::string failed;
+  for (auto [writer, path] : {std::pair{&sentences_, &input_.sentences_path},
+                              std::pair{&words_, &input_.words_path},
+                              std::pair{&sounds_, &input_.sounds_path}}) {
+    if (!writer->close()) failed.append(*path).push_back('\n');
+  }
+  if (failed.empty()) return true;
+  // A table that lost rows must not pass for a finished conversion.
+  host_.show_message(to_cp1250("Hiba az állomány írásakor:\n") + failed);
+  return false;
+}
+
+}  // namespace
+
+RunOutcome run_conversion(const ConversionInput& input, const LabelTree& labels, RunHost& host) {
+  return ConversionRun(input, labels, host).run();
+}
+
+}  // namespace zor

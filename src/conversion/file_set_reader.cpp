@@ -1,0 +1,252 @@
+#include "conversion/file_set_reader.h"
+
+#include <algorithm>
+#include <climits>
+
+#include "conversion/file_set.h"
+#include "conversion/phonetics.h"
+#include "platform/file_io.h"
+
+namespace zor {
+namespace {
+
+constexpr std::string_view kHeaderStart = "matrix";
+constexpr size_t kPitchHeaderSize = 36;
+constexpr size_t kPitchRecordSize = 5;
+constexpr std::uint32_t kPitchMagic = 0xFEFEBABA;
+constexpr unsigned kSoundBoundaryFlags = 0x0C;
+constexpr unsigned kWordBoundaryFlag = 0x10;
+constexpr double kMillisecondsPerSample = 0.045351473922902494;  // 1000 / 22050
+constexpr int kLengthCodeField = 4;
+constexpr int kLabelField = 6;
+
+bool is_c_space(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+std::string_view trim_end(std::string_view text) {
+  while (!text.empty() && is_c_space(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+// Leading white space and a sign, then digits up to the first non-digit;
+// no digits read as 0, and values beyond 32 bits saturate.
+int read_decimal(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size() && is_c_space(text[i])) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  long long value = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+    value = std::min(value * 10 + (text[i] - '0'), static_cast<long long>(INT_MAX) + 1);
+  }
+  if (negative) return static_cast<int>(-value);
+  return static_cast<int>(std::min(value, static_cast<long long>(INT_MAX)));
+}
+
+// Field k of a label line runs from after its k-th "<" to the next ">" (or
+// the end of the line), trailing white space removed; "" when the line has
+// fewer "<".
+std::string_view label_field(std::string_view line, int k) {
+  size_t open = std::string_view::npos;
+  for (int seen = 0; seen < k; ++seen) {
+    open = line.find('<', open == std::string_view::npos ? 0 : open + 1);
+    if (open == std::string_view::npos) return {};
+  }
+  size_t start = open + 1;
+  size_t close = line.find('>', start);
+  if (close == std::string_view::npos) close = line.size();
+  return trim_end(line.substr(start, close - start));
+}
+
+std::uint32_t little_endian_u32(const std::string& bytes, size_t offset) {
+  auto byte = [&](size_t i) { return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[offset + i])); };
+  return byte(0) | byte(1) << 8 | byte(2) << 16 | byte(3) << 24;
+}
+
+}  // namespace
+
+SetResult FileSetReader::open_set(std::string_view wav_path) {
+  SetResult result = read_set(FileSet::of_recording(wav_path));
+  // The label lines are kept only for a set that is going to be read.
+  if (result != SetResult::opened) close_set();
+  return result;
+}
+
+SetResult FileSetReader::read_set(const FileSet& files) {
+  current_.clear();
+  previous_1_.clear();
+  previous_2_.clear();
+  previous_3_.clear();
+  sound_boundaries_.clear();
+  word_boundaries_.clear();
+  sound_index_ = -1;
+  word_index_ = 0;
+  vowel_place_ = -1;
+  non_vowel_place_ = -1;
+
+  label_lines_.clear();
+  if (!read_text_lines(files.label_path, label_lines_)) return SetResult::cannot_open;
+  if (SetResult header = read_label_header(); header != SetResult::opened) return header;
+  if (SetResult marks = read_pitch_marks(files.pitch_path); marks != SetResult::opened) {
+    return marks;
+  }
+  // A corrupt file whose positions go backwards would give wrapped-around
+  // durations; it is rejected with the other damaged pitch-mark files.
+  if (!std::is_sorted(sound_boundaries_.begin(), sound_boundaries_.end())) {
+    return SetResult::bad_pitch_records;
+  }
+  if (sound_boundaries_.empty()) return SetResult::no_sound_boundary;
+  if (static_cast<long long>(sound_boundaries_.size()) != sound_count_) {
+    return SetResult::count_mismatch;
+  }
+  read_sentence_text(files.text_path);
+  next_line_ = 1;
+  return SetResult::opened;
+}
+
+SetResult FileSetReader::read_label_header() {
+  std::string_view header = label_lines_.empty() ? std::string_view() : label_lines_.front();
+  if (!header.starts_with(kHeaderStart)) return SetResult::bad_label_header;
+  size_t first = header.find('<');
+  if (first == std::string_view::npos) return SetResult::bad_label_header;
+  size_t second = header.find('<', first + 1);
+  if (second == std::string_view::npos) return SetResult::bad_label_header;
+  // The number after the first "<" is not used.
+  sound_count_ = read_decimal(header.substr(second + 1));
+  return SetResult::opened;
+}
+
+SetResult FileSetReader::read_pitch_marks(std::string_view path) {
+  std::string bytes;
+  if (!read_file_bytes(path, bytes)) return SetResult::cannot_open;
+  if (bytes.size() < kPitchHeaderSize) return SetResult::bad_pitch_records;
+  if (little_endian_u32(bytes, 0) != kPitchMagic) return SetResult::bad_pitch_magic;
+  size_t records = (bytes.size() - kPitchHeaderSize) / kPitchRecordSize;
+  for (size_t r = 0; r < records; ++r) {
+    size_t offset = kPitchHeaderSize + r * kPitchRecordSize;
+    unsigned flags = static_cast<unsigned char>(bytes[offset]);
+    std::uint32_t position = little_endian_u32(bytes, offset + 1);
+    bool sound = (flags & kSoundBoundaryFlags) == kSoundBoundaryFlags;
+    if (sound) sound_boundaries_.push_back(position);
+    if (flags & kWordBoundaryFlag) {
+      word_boundaries_.push_back(position);
+      // A word boundary is always a sound boundary too.
+      if (!sound) sound_boundaries_.push_back(position);
+    }
+  }
+  return SetResult::opened;
+}
+
+void FileSetReader::read_sentence_text(std::string_view path) {
+  sentence_text_.clear();
+  std::vector<std::string> lines;
+  if (read_text_lines(path, lines) && !lines.empty()) sentence_text_ = std::move(lines.front());
+}
+
+void FileSetReader::close_set() {
+  label_lines_.clear();
+  next_line_ = 0;
+  sound_boundaries_.clear();
+  word_boundaries_.clear();
+}
+
+bool FileSetReader::begins_word(int sound_index, int word_index) const {
+  return sound_index >= 0 && word_index >= 0 &&
+         static_cast<size_t>(sound_index) < sound_boundaries_.size() &&
+         static_cast<size_t>(word_index) < word_boundaries_.size() &&
+         sound_boundaries_[sound_index] == word_boundaries_[word_index];
+}
+
+std::string FileSetReader::next_sound() {
+  if (next_line_ >= label_lines_.size()) return {};
+  std::string_view line = label_lines_[next_line_++];
+  std::string_view length_code = label_field(line, kLengthCodeField);
+  std::string_view label = label_field(line, kLabelField);
+  ++sound_index_;
+  // The pause at the last boundary ends the sentence.
+  if (label == kPauseLabel && static_cast<size_t>(sound_index_) + 1 == sound_boundaries_.size()) {
+    return {};
+  }
+  if (begins_word(sound_index_, word_index_ + 1)) {
+    ++word_index_;
+    vowel_place_ = -1;
+    non_vowel_place_ = -1;
+  }
+  MarkedLabel marked = mark_length(length_code, label);
+  short_flag_ = marked.is_short;
+  previous_3_ = std::move(previous_2_);
+  previous_2_ = std::move(previous_1_);
+  previous_1_ = std::move(current_);
+  current_ = std::move(marked.label);
+  if (is_vowel(current_)) {
+    update_place(vowel_place_, is_vowel);
+  } else {
+    update_place(non_vowel_place_, is_consonant);
+  }
+  return current_;
+}
+
+void FileSetReader::update_place(int& place, bool (*test)(std::string_view)) {
+  if (place == -1) {
+    place = 0;
+    return;
+  }
+  place = word_has_later(test) ? 1 : 2;
+}
+
+bool FileSetReader::word_has_later(bool (*test)(std::string_view)) const {
+  // The look-ahead tests the labels as written, without a long mark.
+  for (size_t line = next_line_, k = 1; line < label_lines_.size(); ++line, ++k) {
+    if (begins_word(sound_index_ + static_cast<int>(k), word_index_ + 1)) return false;
+    if (test(label_field(label_lines_[line], kLabelField))) return true;
+  }
+  return false;
+}
+
+std::string FileSetReader::context_sound(int n) {
+  switch (n) {
+    case -1: return previous_1_;
+    case -2: return previous_2_;
+    case -3: return previous_3_;
+    case 1: case 2: case 3: break;
+    default: return {};
+  }
+  size_t line = next_line_ + static_cast<size_t>(n) - 1;
+  if (line >= label_lines_.size()) return {};
+  std::string_view text = label_lines_[line];
+  std::string_view label = label_field(text, kLabelField);
+  // A pause that is the file's last line counts as no sound.
+  if (label == kPauseLabel && line + 1 >= label_lines_.size()) return {};
+  MarkedLabel marked = mark_length(label_field(text, kLengthCodeField), label);
+  short_flag_ = marked.is_short;
+  return std::move(marked.label);
+}
+
+double FileSetReader::sound_duration() const {
+  if (sound_index_ < 0 || static_cast<size_t>(sound_index_) + 1 >= sound_boundaries_.size()) {
+    return 0.0;
+  }
+  std::uint32_t samples = sound_boundaries_[sound_index_ + 1] - sound_boundaries_[sound_index_];
+  return static_cast<double>(samples) * kMillisecondsPerSample;
+}
+
+bool FileSetReader::starts_word() const { return begins_word(sound_index_, word_index_); }
+
+int FileSetReader::word_place() const {
+  if (word_index_ == 1) return 0;
+  if (static_cast<size_t>(word_index_) + 1 == word_boundaries_.size()) return 3;
+  return 1;
+}
+
+std::string_view FileSetReader::sound_position() const {
+  int place = is_consonant(current_) ? non_vowel_place_ : vowel_place_;
+  switch (place) {
+    case 0: return "ELSO";
+    case 1: return "BELSO";
+    case 2: return "UTOLSO";
+    default: return "";
+  }
+}
+
+}  // namespace zor

@@ -1,0 +1,80 @@
+#pragma once
+// Reads one recording's file set for the conversion: the pitch-mark file gives
+// the sample positions at which sounds and words begin, the label file one
+// sound label per line, the optional text file the sentence as written. The
+// reader checks the set, then hands out the sounds one at a time with
+// everything the conversion writes about each. One reader serves a whole run.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zor {
+
+struct FileSet;
+
+// What open_set found. The numbers are part of the system's vocabulary.
+enum class SetResult : int {
+  cannot_open = 0,        // the label or the pitch-mark file cannot be opened
+  bad_pitch_records = 1,  // pitch-mark file shorter than its header, or its
+                          // sound boundaries go backwards
+  bad_label_header = 2,   // no "matrix" at the start, or a "<" missing
+  bad_pitch_magic = 3,
+  count_mismatch = 4,     // the label header's sound count differs
+  no_sound_boundary = 5,
+  opened = 6,
+};
+
+class FileSetReader {
+ public:
+  // Call close_set afterwards whatever the result.
+  SetResult open_set(std::string_view wav_path);
+  void close_set();
+
+  // The next sound's label, with its long mark; "" ends the sentence.
+  std::string next_sound();
+  // n = -1..-3: the labels handed out before the current one; n = 1..3: the
+  // labels of the following lines of the label file (a pause that is the last
+  // line counts as no sound). Other n give "". A following sound's length
+  // overwrites the short flag, so read is_short first.
+  std::string context_sound(int n);
+
+  double sound_duration() const;  // milliseconds
+  bool starts_word() const;
+  // 0 for the word of index 1, 3 for the last word, 1 otherwise.
+  int word_place() const;
+  bool is_short() const { return short_flag_; }
+  // "ELSO", "BELSO", "UTOLSO" or "".
+  std::string_view sound_position() const;
+  const std::string& sentence_text() const { return sentence_text_; }
+
+  // The sound count of the label-file header.
+  int header_sound_count() const { return sound_count_; }
+
+ private:
+  SetResult read_set(const FileSet& files);
+  SetResult read_label_header();
+  SetResult read_pitch_marks(std::string_view path);
+  void read_sentence_text(std::string_view path);
+  bool begins_word(int sound_index, int word_index) const;
+  // Whether a later sound of the current word passes the test.
+  bool word_has_later(bool (*test)(std::string_view)) const;
+  void update_place(int& place, bool (*test)(std::string_view));
+
+  std::vector<std::string> label_lines_;
+  size_t next_line_ = 0;  // the label file's reading position
+
+  int sound_count_ = 0;
+  std::vector<std::uint32_t> sound_boundaries_;
+  std::vector<std::uint32_t> word_boundaries_;
+  std::string sentence_text_;
+
+  int sound_index_ = -1;
+  int word_index_ = 0;
+  std::string current_, previous_1_, previous_2_, previous_3_;
+  bool short_flag_ = false;
+  int vowel_place_ = -1;
+  int non_vowel_place_ = -1;
+};
+
+}  // namespace zor

@@ -1,0 +1,26 @@
+#pragma once
+// One line of a corpus table being assembled: fields joined by a single tab,
+// nothing quoted, the line ended by "\n". The buffer is reused from row to row.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace zor {
+
+class TableRow {
+ public:
+  TableRow& add(std::string_view text);
+  TableRow& add(std::int64_t number);
+  // Whole milliseconds, rounded as "%.0f" rounds.
+  TableRow& add_duration(double milliseconds);
+  // The finished line with its "\n"; the next add starts a new row.
+  std::string_view finish();
+
+ private:
+  void separate();
+
+  std::string line_;
+  bool finished_ = true;
+};
+
+}  // namespace zor

@@ -1,0 +1,56 @@
+#include "recording_files.h"
+
+namespace zor::test {
+namespace {
+
+void append_u32(std::string& bytes, std::uint32_t value) {
+  for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<char>(value >> shift));
+}
+
+}  // namespace
+
+std::string pitch_bytes(const std::vector<PitchMark>& marks, std::uint32_t magic) {
+  std::string bytes;
+  append_u32(bytes, magic);
+  bytes.append(32, '\0');
+  for (const PitchMark& mark : marks) {
+    bytes.push_back(static_cast<char>(mark.flags));
+    append_u32(bytes, mark.position);
+  }
+  return bytes;
+}
+
+std::string label_line(std::string_view label, std::string_view length_code) {
+  return "<0> <0> <0> <" + std::string(length_code) + "> <x> <" + std::string(label) + ">";
+}
+
+std::string label_file_text(int sound_count, const std::vector<std::string>& lines) {
+  std::string text = "matrix <1> <" + std::to_string(sound_count) + ">\r\n";
+  for (const std::string& line : lines) text += line + "\r\n";
+  return text;
+}
+
+std::string write_sentence(const ScratchDir& dir, std::string_view name, const SentenceSpec& spec) {
+  constexpr std::uint32_t kSamplesPerSound = 441;
+  std::vector<std::string> lines;
+  std::vector<PitchMark> marks;
+  for (const auto& word : spec.words) {
+    for (size_t i = 0; i < word.size(); ++i) {
+      marks.push_back({i == 0 ? kWordMark : kSoundMark,
+                       static_cast<std::uint32_t>(lines.size()) * kSamplesPerSound});
+      lines.push_back(label_line(word[i]));
+    }
+  }
+  if (spec.final_pause != FinalPause::none) {
+    marks.push_back({spec.final_pause == FinalPause::word_boundary ? kWordMark : kSoundMark,
+                     static_cast<std::uint32_t>(lines.size()) * kSamplesPerSound});
+    lines.push_back(label_line("_"));
+  }
+  std::string stem = dir.file(name);
+  write_bytes(stem + ".imf", label_file_text(static_cast<int>(lines.size()), lines));
+  write_bytes(stem + ".pit", pitch_bytes(marks));
+  if (spec.text) write_bytes(stem + ".txt", *spec.text + "\r\n");
+  return stem + ".wav";
+}
+
+}  // namespace zor::test
