@@ -1,9 +1,9 @@
 #include <QApplication>
-#include <QLabel>
+
+#include "wizard/kor_property_sheet.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QLabel placeholder("ZOR");
-  placeholder.show();
-  return app.exec();
+  CKorPropertySheet sheet;
+  return sheet.exec();
 }

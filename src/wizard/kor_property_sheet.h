@@ -1,0 +1,28 @@
+#pragma once
+// The wizard window: five tabbed pages, each created when first shown. The
+// sheet keeps no data of its own; pages reach each other through it by index.
+#include <QDialog>
+#include <array>
+
+class QTabWidget;
+
+class CKorPropertySheet : public QDialog {
+  Q_OBJECT
+
+ public:
+  static constexpr int kPageCount = 5;
+  enum PageIndex { kInputPage = 0, kLabelPage, kConnectionPage, kSpecificationPage, kOutputPage };
+
+  explicit CKorPropertySheet(QWidget* parent = nullptr);
+
+  // The page at a 0-based index, or null while it has not been shown yet.
+  QWidget* created_page(int index) const;
+  // Shows the page, creating it first when needed.
+  void show_page(int index);
+
+ private:
+  void ensure_page(int index);
+
+  QTabWidget* tabs_;
+  std::array<QWidget*, kPageCount> pages_{};
+};
