@@ -91,6 +91,9 @@ SpecificationDialog::SpecificationDialog(Mode mode, zor::SpecificationChoices ch
   before_ = drop_down("before", choices_.connections);
   sound_ = drop_down("sound", choices_.sound_entries());
   after_ = drop_down("after", choices_.connections);
+  // Connection texts are shown whole: they differ mostly at their ends.
+  for (QComboBox* context : {before_, sound_, after_})
+    context->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   word_position_ = drop_down("word_position", zor::word_positions());
   sound_only_ = new QGroupBox(QString::fromUtf8("Csak hangra vonatkozó jellemzők"));
   sound_only_->setObjectName("sound_only");
