@@ -30,9 +30,11 @@ TEST_F(RobustConvert, ATableOnAFullDeviceExitsWithTheFileNamed) {
   EXPECT_NE(result.error_output.find("output_sounds.txt"), std::string::npos) << result.error_output;
 }
 
-TEST_F(RobustConvert, AMissingOutputFolderExitsWithAMessage) {
+TEST_F(RobustConvert, AnOutputFolderThatCannotBeMadeExitsWithAMessage) {
+  // The folder would have to be made inside a file.
+  test::write_bytes(dir_.path() / "file", "x");
   test::CliResult result =
-      run_zor_cli({"convert", "--quiet", "--out-dir", dir_.file("gone"), wav_});
+      run_zor_cli({"convert", "--quiet", "--out-dir", dir_.file("file/out"), wav_});
   EXPECT_EQ(result.exit_status, 1);
   EXPECT_NE(result.error_output.find("Sikerelen nyitas!"), std::string::npos) << result.error_output;
 }
