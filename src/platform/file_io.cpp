@@ -29,8 +29,7 @@ bool read_file_bytes(std::string_view path, std::string& bytes) {
   return ok;
 }
 
-std::vector<std::string> split_text_lines(std::string_view text) {
-  std::vector<std::string> lines;
+void split_text_line_views(std::string_view text, std::vector<std::string_view>& lines) {
   size_t start = 0;
   while (start < text.size()) {
     size_t end = text.find('\n', start);
@@ -38,11 +37,15 @@ std::vector<std::string> split_text_lines(std::string_view text) {
     if (!has_lf) end = text.size();
     std::string_view line = text.substr(start, end - start);
     if (has_lf && !line.empty() && line.back() == '\r') line.remove_suffix(1);
-    line = line.substr(0, line.find('\0'));
-    lines.emplace_back(line);
+    lines.push_back(line.substr(0, line.find('\0')));
     start = end + 1;
   }
-  return lines;
+}
+
+std::vector<std::string> split_text_lines(std::string_view text) {
+  std::vector<std::string_view> views;
+  split_text_line_views(text, views);
+  return std::vector<std::string>(views.begin(), views.end());
 }
 
 bool read_text_lines(std::string_view path, std::vector<std::string>& lines) {
