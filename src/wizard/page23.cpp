@@ -143,13 +143,11 @@ void CPage23::show_rows(const std::vector<size_t>& selected) {
 }
 
 void CPage23::sort_rows(int column, bool ascending) {
-  std::vector<std::string> texts;
-  for (const zor::SoundConnection& connection : connections_.rows())
-    texts.push_back(connection.values[static_cast<size_t>(column)]);
-  std::vector<size_t> order = sorted_row_order(texts, ascending);
-  std::vector<size_t> selected = positions_after(order, view_->selected_rows());
-  connections_.reorder(order);
-  show_rows(selected);
+  size_t position = static_cast<size_t>(column);
+  show_rows(sort_rows_by(connections_, ascending, view_->selected_rows(),
+                         [position](const zor::SoundConnection& connection) {
+                           return connection.values.at(position);
+                         }));
 }
 
 const zor::ConnectionList* connections_of(const CKorPropertySheet* sheet) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "query/row_list.h"
+
 class CRowListView : public QTreeWidget {
   Q_OBJECT
 
@@ -45,3 +47,16 @@ std::vector<size_t> sorted_row_order(const std::vector<std::string>& texts, bool
 // Where the rows `selected` (former positions) stand after `order`.
 std::vector<size_t> positions_after(const std::vector<size_t>& order,
                                     const std::vector<size_t>& selected);
+
+// Sorts the rows of a page's list by the text `text_of` gives for each row,
+// as a header click asks. Returns where the `selected` rows stand afterwards.
+template <class Row, class TextOf>
+std::vector<size_t> sort_rows_by(zor::RowList<Row>& list, bool ascending,
+                                 const std::vector<size_t>& selected, TextOf text_of) {
+  std::vector<std::string> texts;
+  texts.reserve(list.count());
+  for (const Row& row : list.rows()) texts.push_back(text_of(row));
+  std::vector<size_t> order = sorted_row_order(texts, ascending);
+  list.reorder(order);
+  return positions_after(order, selected);
+}

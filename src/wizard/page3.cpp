@@ -149,11 +149,9 @@ void CPage3::show_rows(const std::vector<size_t>& selected) {
 }
 
 void CPage3::sort_rows(int column, bool ascending) {
-  std::vector<std::string> texts;
-  for (const zor::Specification& record : specifications_.rows())
-    texts.push_back(record.fields[static_cast<size_t>(column)]);
-  std::vector<size_t> order = sorted_row_order(texts, ascending);
-  std::vector<size_t> selected = positions_after(order, view_->selected_rows());
-  specifications_.reorder(order);
-  show_rows(selected);
+  size_t field = static_cast<size_t>(column);
+  show_rows(sort_rows_by(specifications_, ascending, view_->selected_rows(),
+                         [field](const zor::Specification& record) {
+                           return record.fields.at(field);
+                         }));
 }
