@@ -38,7 +38,11 @@ RunOutcome run_query(const std::vector<Specification>& specifications, const Out
 
   // Nothing is read from the sentence table; it only has to load, so it is
   // not kept while the other two are in memory.
-  const bool sentences_loaded = TextTable().load(names.sentences);
+  bool sentences_loaded = false;
+  {
+    TextTable sentences;
+    sentences_loaded = load_table(sentences, names.sentences);
+  }
   TextTable words, sounds;
   const bool words_loaded = load_table(words, names.words);
   const bool sounds_loaded = load_table(sounds, names.sounds);

@@ -128,11 +128,13 @@ std::vector<Specification> generate_specifications(std::uint32_t seed, int count
   Random random(seed);
   const std::vector<std::string> parts = {"<BARMI>", "<BARMI>", "<SEMMI>", "V", "C", "Cr",
                                           "Vr", "LR", "Hang", "Vh", "Ch", "nincs"};
-  auto connection = [&] {
-    return random.pick(parts) + ";" + random.pick(parts) + ";" + random.pick(parts);
-  };
-  const std::vector<std::string> counts = {"BARMENNYI", "BARMENNYI", "0", "1", "2", "4", "5"};
-  const std::vector<std::string> other_counts = {"BARMENNYI", "0", "1 v. TOBB", "x"};
+  // Mostly open parts, so that most specifications find hits.
+  auto part = [&] { return random.chance(60) ? std::string("<BARMI>") : random.pick(parts); };
+  auto connection = [&] { return part() + ";" + part() + ";" + part(); };
+  const std::vector<std::string> counts = {"BARMENNYI", "BARMENNYI", "BARMENNYI", "BARMENNYI",
+                                           "0", "1", "2", "4", "5"};
+  const std::vector<std::string> other_counts = {"BARMENNYI", "BARMENNYI", "BARMENNYI", "0",
+                                                 "1 v. TOBB", "x"};
   std::vector<Specification> specs;
   for (int n = 0; n < count; ++n) {
     Specification spec;
@@ -148,14 +150,21 @@ std::vector<Specification> generate_specifications(std::uint32_t seed, int count
     spec[kSpecAfter] = random.chance(90) ? connection() : "";
     spec[kSpecWordPosition] = random.chance(60) ? "BARMI" : random.pick(kPositions);
     const std::string ops[] = {">", "=", "<", "?"};
-    spec[kSpecSyllableCount] = random.chance(5) ? "" : ops[random.below(random.chance(95) ? 3 : 4)] + " " +
-                                                           std::to_string(random.below(5));
-    spec[kSpecSentencePosition] =
-        random.pick(std::vector<std::string>{"BARMI", "ELSO", "BELSO", "UTOLSO", "VESSZO ELOTT"});
+    spec[kSpecSyllableCount] = random.chance(5)    ? ""
+                               : random.chance(50) ? "> -1"
+                                                   : ops[random.below(random.chance(95) ? 3 : 4)] + " " +
+                                                         std::to_string(random.below(5));
+    spec[kSpecSentencePosition] = random.pick(
+        std::vector<std::string>{"BARMI", "BARMI", "ELSO", "BELSO", "UTOLSO", "VESSZO ELOTT"});
     spec[kSpecTextWord] = random.chance(80) ? "IGEN" : "NEM";
-    spec[kSpecACount] = random.pick(counts);
-    spec[kSpecECount] = random.pick(counts);
-    spec[kSpecOtherLongCount] = random.pick(other_counts);
+    // One count condition at most, so that most specifications find hits.
+    spec[kSpecACount] = spec[kSpecECount] = spec[kSpecOtherLongCount] = "BARMENNYI";
+    switch (random.below(5)) {
+      case 0: spec[kSpecACount] = random.pick(counts); break;
+      case 1: spec[kSpecECount] = random.pick(counts); break;
+      case 2: spec[kSpecOtherLongCount] = random.pick(other_counts); break;
+      default: break;
+    }
     specs.push_back(spec);
   }
   return specs;
