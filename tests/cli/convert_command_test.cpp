@@ -101,6 +101,19 @@ TEST(ConvertCommand, ListsEachBrokenSetUnderItsKindAndConvertsTheRest) {
   EXPECT_EQ(expected_rows.size(), 100u - mismatched.size() - unopened.size());
 }
 
+TEST(ConvertCommand, GeneratorWritesTheSameCorpusForTheSameSeed) {
+  ScratchDir first, second;
+  std::string a = generate(first, 20), b = generate(second, 20);
+  size_t files = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(a)) {
+    std::string name = entry.path().filename().string();
+    if (name == "list.txt" || name == "broken.txt") continue;  // they hold the folder's path
+    EXPECT_EQ(read_bytes(entry.path()), read_bytes(std::filesystem::path(b) / name)) << name;
+    ++files;
+  }
+  EXPECT_GT(files, 60u);
+}
+
 TEST(ConvertCommand, ExitsWithTheStatusOfWhatWentWrong) {
   ScratchDir dir;
   std::string corpus = generate(dir, 3);
