@@ -53,7 +53,7 @@ class FileSetReader {
 
  private:
   SetResult read_set(const FileSet& files);
-  SetResult read_label_header();
+  SetResult read_label_header(std::string_view header);
   SetResult read_pitch_marks(std::string_view path);
   void read_sentence_text(std::string_view path);
   bool begins_word(int sound_index, int word_index) const;
@@ -61,8 +61,16 @@ class FileSetReader {
   bool word_has_later(bool (*test)(std::string_view)) const;
   void update_place(int& place, bool (*test)(std::string_view));
 
-  std::vector<std::string> label_lines_;
-  size_t next_line_ = 0;  // the label file's reading position
+  // The label file's data lines with their two fields, taken once when the
+  // set opens (the fields point into label_bytes_).
+  struct LabelLine {
+    std::string_view length_code;
+    std::string_view label;
+  };
+  std::string label_bytes_;
+  std::vector<std::string_view> line_views_;
+  std::vector<LabelLine> label_lines_;
+  size_t next_line_ = 0;  // the label file's reading position among the data lines
 
   int sound_count_ = 0;
   std::vector<std::uint32_t> sound_boundaries_;

@@ -6,6 +6,10 @@
 
 #include "platform/encoding.h"
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 namespace zor {
 
 std::FILE* open_file(std::string_view path, const char* mode) {
@@ -26,8 +30,7 @@ bool read_file_bytes(std::string_view path, std::string& bytes) {
   return ok;
 }
 
-std::vector<std::string> split_text_lines(std::string_view text) {
-  std::vector<std::string> lines;
+void split_text_line_views(std::string_view text, std::vector<std::string_view>& lines) {
   size_t start = 0;
   while (start < text.size()) {
     size_t end = text.find('\n', start);
@@ -35,11 +38,15 @@ std::vector<std::string> split_text_lines(std::string_view text) {
     if (!has_lf) end = text.size();
     std::string_view line = text.substr(start, end - start);
     if (has_lf && !line.empty() && line.back() == '\r') line.remove_suffix(1);
-    line = line.substr(0, line.find('\0'));
-    lines.emplace_back(line);
+    lines.push_back(line.substr(0, line.find('\0')));
     start = end + 1;
   }
-  return lines;
+}
+
+std::vector<std::string> split_text_lines(std::string_view text) {
+  std::vector<std::string_view> views;
+  split_text_line_views(text, views);
+  return std::vector<std::string>(views.begin(), views.end());
 }
 
 bool read_text_lines(std::string_view path, std::vector<std::string>& lines) {
@@ -87,9 +94,27 @@ void TextFileWriter::write_line(std::string_view text) {
   write("\n");
 }
 
+namespace {
+
+// Whether the file was deleted while being written, its folder removed for
+// instance: the writes then succeed but the text is lost with the file. (On
+// Windows an open file cannot be deleted.)
+bool was_deleted(std::FILE* file) {
+#ifdef _WIN32
+  (void)file;
+  return false;
+#else
+  struct stat status;
+  return fstat(fileno(file), &status) == 0 && status.st_nlink == 0;
+#endif
+}
+
+}  // namespace
+
 bool TextFileWriter::close() {
   if (!file_) return false;
   if (std::fflush(file_) != 0) failed_ = true;
+  if (was_deleted(file_)) failed_ = true;
   if (std::fclose(file_) != 0) failed_ = true;
   file_ = nullptr;
   return !failed_;

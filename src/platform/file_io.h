@@ -19,6 +19,8 @@ bool read_file_bytes(std::string_view path, std::string& bytes);
 // dropped, a CR elsewhere stays. A last line without LF counts when it holds
 // at least one byte. Each line is cut at its first zero byte.
 std::vector<std::string> split_text_lines(std::string_view text);
+// The same lines as views into `text`, appended to `lines`.
+void split_text_line_views(std::string_view text, std::vector<std::string_view>& lines);
 
 // Reads a text file into lines as split_text_lines does. False when the file
 // cannot be opened or read; `lines` is then left untouched.
@@ -40,7 +42,8 @@ class TextFileWriter {
   void write(std::string_view text);
   void write_line(std::string_view text);
 
-  // Flushes and closes; false when any write, the flush or the close failed.
+  // Flushes and closes; false when any write, the flush or the close failed,
+  // or the file was deleted meanwhile.
   // Closing a writer that never opened returns false.
   bool close();
   bool failed() const { return failed_; }
