@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <climits>
+#include <filesystem>
+#include <system_error>
 
 #include "conversion/file_set.h"
 #include "conversion/phonetics.h"
+#include "platform/encoding.h"
 #include "platform/file_io.h"
 
 namespace zor {
@@ -13,6 +16,9 @@ namespace {
 constexpr std::string_view kHeaderStart = "matrix";
 constexpr size_t kPitchHeaderSize = 36;
 constexpr size_t kPitchRecordSize = 5;
+// One sentence has a few thousand pitch marks; 64 MiB would hold 13 million.
+// A larger file is damaged or no pitch-mark file, and is not read into memory.
+constexpr std::uintmax_t kMaxPitchFileBytes = 64u << 20;
 constexpr std::uint32_t kPitchMagic = 0xFEFEBABA;
 constexpr unsigned kSoundBoundaryFlags = 0x0C;
 constexpr unsigned kWordBoundaryFlag = 0x10;
@@ -126,6 +132,9 @@ SetResult FileSetReader::read_label_header(std::string_view header) {
 }
 
 SetResult FileSetReader::read_pitch_marks(std::string_view path) {
+  std::error_code error;
+  std::uintmax_t file_bytes = std::filesystem::file_size(native_file_name(path), error);
+  if (!error && file_bytes > kMaxPitchFileBytes) return SetResult::bad_pitch_records;
   std::string bytes;
   if (!read_file_bytes(path, bytes)) return SetResult::cannot_open;
   if (bytes.size() < kPitchHeaderSize) return SetResult::bad_pitch_records;

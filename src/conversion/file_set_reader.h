@@ -16,7 +16,8 @@ struct FileSet;
 // What open_set found. The numbers are part of the system's vocabulary.
 enum class SetResult : int {
   cannot_open = 0,        // the label or the pitch-mark file cannot be opened
-  bad_pitch_records = 1,  // pitch-mark file shorter than its header, or its
+  bad_pitch_records = 1,  // pitch-mark file shorter than its header, far too
+                          // large for one sentence (over 64 MiB), or its
                           // sound boundaries go backwards
   bad_label_header = 2,   // no "matrix" at the start, or a "<" missing
   bad_pitch_magic = 3,

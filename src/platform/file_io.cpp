@@ -11,7 +11,6 @@
 #endif
 
 namespace zor {
-
 std::FILE* open_file(std::string_view path, const char* mode) {
   // fopen does not lock; the file is shared with other readers and writers.
   return std::fopen(native_file_name(path).c_str(), mode);
@@ -121,18 +120,35 @@ bool TextFileWriter::close() {
 }
 
 bool write_file_atomically(std::string_view path, std::string_view text_with_lf) {
-  std::string temporary = std::string(path) + ".zor-tmp";
-  TextFileWriter writer;
-  if (!writer.open(temporary)) return false;
-  writer.write(text_with_lf);
+  namespace fs = std::filesystem;
   std::error_code error;
-  if (!writer.close()) {
-    std::filesystem::remove(native_file_name(temporary), error);
-    return false;
+  fs::path target = native_file_name(path);
+  // Through a link the linked file is replaced, and the link stays.
+  if (fs::is_symlink(target, error)) {
+    fs::path linked = fs::canonical(target, error);
+    if (!error) target = linked;
   }
-  std::filesystem::rename(native_file_name(temporary), native_file_name(path), error);
-  if (error) {
-    std::filesystem::remove(native_file_name(temporary), error);
+  fs::file_status status = fs::status(target, error);
+  if (fs::exists(status) && !fs::is_regular_file(status)) {
+    // A device or a pipe cannot be replaced by renaming (and must not be):
+    // it is written in place.
+    TextFileWriter writer;
+    if (!writer.open(from_native_file_name(target.string()))) return false;
+    writer.write(text_with_lf);
+    return writer.close();
+  }
+
+  fs::path temporary = target;
+  temporary += ".zor-tmp";
+  TextFileWriter writer;
+  if (!writer.open(from_native_file_name(temporary.string()))) return false;
+  writer.write(text_with_lf);
+  bool written = writer.close();
+  // The new file keeps the permissions of the one it replaces.
+  if (written && fs::exists(status)) fs::permissions(temporary, status.permissions(), error);
+  if (written) fs::rename(temporary, target, error);
+  if (!written || error) {
+    fs::remove(temporary, error);
     return false;
   }
   return true;

@@ -55,7 +55,10 @@ class TextFileWriter {
 
 // Writes a whole text file so that a failed write never destroys an existing
 // file: the text goes to a temporary file beside the target, which replaces
-// the target only when everything was written.
+// the target only when everything was written. The new file keeps the
+// permissions of the old one; a link keeps pointing at the replaced file; a
+// device or pipe (such as /dev/full) is written in place, never replaced.
+// Readers that have the old file open go on reading the old text.
 bool write_file_atomically(std::string_view path, std::string_view text_with_lf);
 
 }  // namespace zor
