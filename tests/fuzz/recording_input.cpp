@@ -7,7 +7,7 @@
 
 namespace zor::fuzz {
 
-std::string write_recording(std::string_view input, std::string_view stem) {
+std::string write_recording(std::string_view input, std::string_view stem, std::string_view* rest) {
   static constexpr std::array<std::string_view, 3> kExtensions = {".imf", ".pit", ".txt"};
   std::string base(stem);
   bool present = true;  // the label file always is; later parts need a separator
@@ -22,6 +22,7 @@ std::string write_recording(std::string_view input, std::string_view stem) {
     present = end != std::string_view::npos;
     if (present) input.remove_prefix(end + kRecordingPartSeparator.size());
   }
+  if (rest) *rest = present ? input : std::string_view();
   return scratch_path(base + ".wav");
 }
 

@@ -11,6 +11,8 @@ inline constexpr std::string_view kRecordingPartSeparator{"\0\0|\0\0", 5};
 
 // Writes <stem>.imf, .pit and .txt (those the input holds) into the scratch
 // folder, removing any left from an earlier input; returns the WAV path.
-std::string write_recording(std::string_view input, std::string_view stem);
+// What follows a separator after the text file goes to `rest` when given.
+std::string write_recording(std::string_view input, std::string_view stem,
+                            std::string_view* rest = nullptr);
 
 }  // namespace zor::fuzz
