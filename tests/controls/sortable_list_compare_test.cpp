@@ -48,7 +48,10 @@ INSTANTIATE_TEST_SUITE_P(
         CompareCase{"12/31/99 11:00 AM", "1/1/00 11:00 AM", kKindDate, -1},
         CompareCase{"3/4/25 09:00 AM", "3/4/25 09:00 AM", kKindDateVariant, 0},
         CompareCase{"12/6/26 01:05 PM", "not a date", kKindDate, 0},
-        CompareCase{"", "1/1/26 01:00 AM", kKindDate, 0}));
+        CompareCase{"", "1/1/26 01:00 AM", kKindDate, 0}),
+    [](const testing::TestParamInfo<CompareCase>& info) {
+      return "Kind" + std::to_string(info.param.kind) + "Case" + std::to_string(info.index);
+    });
 
 TEST(ParseListDate, RejectsOtherForms) {
   long long minutes;
