@@ -56,6 +56,7 @@ int convert_recordings(const ConvertOptions& options, RunHost& host) {
   ConversionInput input;
   if (!load_labels(options, tree, host)) return kExitFailed;
   if (!load_recordings(options, input.recordings, host)) return kExitFailed;
+  options.output.create_directory();
   OutputNames names = options.output.names();
   input.sentences_path = names.sentences;
   input.words_path = names.words;

@@ -93,14 +93,15 @@ TEST_F(ConvertStepTest, NumbersSentencesByTheirPlaceInTheList) {
   EXPECT_EQ(host_.messages[0].caption, "Hiba 2...");
 }
 
-TEST_F(ConvertStepTest, ConvertsWavFilesNamedDirectly) {
+TEST_F(ConvertStepTest, ConvertsWavFilesNamedDirectlyIntoANewFolder) {
+  options_.output.out_dir = out_.file("new/folder");
   options_.wav_files = {test::write_sentence(recordings_, "x", {{{"o", "k"}}}),
                         test::write_sentence(recordings_, "y", {{{"u"}}})};
   options_.output.base = "korpusz.csv";
   EXPECT_EQ(convert(), kExitCompleted);
-  EXPECT_EQ(first_fields(out_.file("korpusz_sentences.csv")), (std::vector<std::string>{"1", "2"}));
-  EXPECT_EQ(first_fields(out_.file("korpusz_words.csv"), 3), (std::vector<std::string>{"ok", "u"}));
-  EXPECT_TRUE(std::filesystem::exists(out_.file("korpusz_sounds.csv")));
+  EXPECT_EQ(first_fields(out_.file("new/folder/korpusz_sentences.csv")), (std::vector<std::string>{"1", "2"}));
+  EXPECT_EQ(first_fields(out_.file("new/folder/korpusz_words.csv"), 3), (std::vector<std::string>{"ok", "u"}));
+  EXPECT_TRUE(std::filesystem::exists(out_.file("new/folder/korpusz_sounds.csv")));
 }
 
 TEST_F(ConvertStepTest, TakesTheLabelsFromALabelTreeFile) {
@@ -146,7 +147,8 @@ TEST_F(ConvertStepTest, FailsWhenTheRunRefusesOrCannotWrite) {
 
   options_.list_file.clear();
   options_.wav_files = {test::write_sentence(recordings_, "x", {{{"o"}}})};
-  options_.output.out_dir = out_.file("missing");
+  write_bytes(out_.path() / "plain-file", "");
+  options_.output.out_dir = out_.file("plain-file/out");
   EXPECT_EQ(convert(), kExitFailed);
   EXPECT_EQ(host_.message_texts().back(), "Sikerelen nyitas!");
 }
