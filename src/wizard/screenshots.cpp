@@ -26,10 +26,11 @@ bool save(QWidget& widget, const QDir& folder, const QString& name) {
 // A result table with a few names, so that the viewer shows a filled list.
 bool write_sample_result(const QString& folder) {
   std::string table =
-      "EREDMENY_SPECNEV\tEREDMENY_DB\tEREDMENY_ATLAG\tEREDMENY_MIN\tEREDMENY_MAX\n"
-      "a hang szo elejen\t12\t81\t40\t130\n"
-      "hosszu maganhangzok\t7\t143\t96\t201\n"
-      "zarhangok szo vegen\t5\t64\t38\t90\n";
+      "EREDMENY_SPECNEV\tEREDMENY_SPECTIPUS\tEREDMENY_DB\tEREDMENY_ATLAG\tEREDMENY_MIN\t"
+      "EREDMENY_MAX\n"
+      "V1\tH\t12\t73\t40;2;2;1\t140;5;2;1\n"
+      "hosszu maganhangzok\tH\t7\t143\t96;3;1;1\t201;9;4;2\n"
+      "szo eleji szavak\tSZ\t5\t264\t138;1;1;1\t390;4;4;2\n";
   std::string path = from_native_file_name(QFile::encodeName(folder).toStdString()) +
                      kPathSeparator + "output_result.txt";
   return write_file_atomically(path, table);
