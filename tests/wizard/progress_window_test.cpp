@@ -138,9 +138,10 @@ TEST_F(ProgressWindowTest, PositionIsKeptBetweenRunsAndOffScreenPositionsAreCent
   settings.setValue(QStringLiteral("Settings/X"), screen.right() + 500);
   settings.sync();
   CProgressWindow third(&main_window, "Run");
-  // Centres of odd and even sizes differ by rounding.
+  // Centred up to rounding and the frames the platform adds or leaves out.
   QPoint offset = third.frameGeometry().center() - main_window.frameGeometry().center();
-  EXPECT_LE(offset.manhattanLength(), 2);
+  EXPECT_LE(offset.manhattanLength(), 8);
+  EXPECT_TRUE(screen.contains(third.frameGeometry().topLeft()));
 }
 
 }  // namespace
