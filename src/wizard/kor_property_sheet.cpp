@@ -83,4 +83,6 @@ void CKorPropertySheet::ensure_page(int index) {
   }
   pages_[static_cast<size_t>(index)] = page;
   tabs_->widget(index)->layout()->addWidget(page);
+  // A page made later may need more room than the sheet was given.
+  resize(size().expandedTo(sizeHint()));
 }
