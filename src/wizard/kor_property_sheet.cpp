@@ -65,6 +65,9 @@ void CKorPropertySheet::show_page(int index) {
 }
 
 void CKorPropertySheet::reject() {
+  // While a run works the progress window has disabled the sheet; the run
+  // ends first, through its Cancel button.
+  if (!isEnabled()) return;
   if (zor::gui::ask_yes_no(this, QString::fromUtf8("Valóban ki akar képni?"),
                            QString::fromUtf8("Kilépés"), zor::gui::QuestionIcon::question)) {
     QDialog::reject();

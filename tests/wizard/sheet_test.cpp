@@ -85,6 +85,13 @@ TEST_P(ExitQuestion, NoKeepsEverythingAndYesCloses) {
   EXPECT_EQ(sheet.result(), QDialog::Rejected);
 }
 
+TEST_P(ExitQuestion, NotAskedWhileARunHasTheSheetDisabled) {
+  sheet.setEnabled(false);
+  try_to_leave();
+  EXPECT_TRUE(dialogs.questions.empty());
+  EXPECT_TRUE(sheet.isVisible());
+}
+
 INSTANTIATE_TEST_SUITE_P(ExitButtonEscapeAndCloseBox, ExitQuestion, testing::Values(0, 1, 2));
 
 TEST(SheetRuns, ConversionRefusesUntilTheLabelPageWasShown) {
