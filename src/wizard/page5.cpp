@@ -81,6 +81,7 @@ CPage5::CPage5(CKorPropertySheet* sheet, QWidget* parent)
   directory_->setEnabled(false);
   top->addWidget(directory_, 1, 1);
   choose_->setFixedWidth(28);
+  choose_->setAutoDefault(false);
   top->addWidget(choose_, 1, 2);
   top->setColumnStretch(0, 2);
   top->setColumnStretch(1, 3);
@@ -124,7 +125,6 @@ CPage5::CPage5(CKorPropertySheet* sheet, QWidget* parent)
   previous_->SetBorderShown(false);
   previous_->SetHintText(u8("Előző lap"));
   previous_->setFixedSize(34, 30);
-  previous_->setDefault(true);
   auto* navigation = new QHBoxLayout;
   navigation->addWidget(previous_);
   navigation->addStretch();

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QTest>
 
 #include "controls/icon_button.h"
@@ -61,6 +62,16 @@ TEST_F(Page5Test, NamesFollowEveryKeystroke) {
   zor::OutputNames names = page->output_names();
   EXPECT_EQ(names.sounds, "/adat/ma_sounds.c");
   EXPECT_EQ(names.report, "/adat/ma.c");
+}
+
+TEST_F(Page5Test, EnterInTheBaseNameStartsNothing) {
+  sheet.show();
+  QLineEdit* base = page->findChild<QLineEdit*>();
+  base->setFocus();
+  QTest::keyClick(base, Qt::Key_Return);
+  EXPECT_EQ(sheet.tabs()->currentIndex(), CKorPropertySheet::kOutputPage);
+  EXPECT_TRUE(dialogs.questions.empty());
+  EXPECT_TRUE(sheet.isVisible());
 }
 
 TEST_F(Page5Test, ChosenFolderGetsOneSeparator) {
