@@ -61,11 +61,22 @@ void QueryCorpus::read_sounds() {
   const int position_column = sounds_.column_index("HANG_POZ");
   const ExactIndex word_numbers(words_, column::kWordNumber);
   sound_facts_.resize(static_cast<size_t>(sounds_.row_count()));
+  std::string_view previous_word;
   for (int row = 1; row <= sounds_.row_count(); ++row) {
     SoundFacts& facts = sound_facts_[static_cast<size_t>(row - 1)];
-    std::span<const int> word_rows =
-        word_numbers.rows(sounds_.cell(row, column::kSoundWord).value_or(""));
-    facts.word_row = word_rows.empty() ? -1 : word_rows.front();
+    // The sounds of a word stand together: most rows repeat the word of the row before.
+    const std::string_view word = sounds_.cell(row, column::kSoundWord).value_or("");
+    if (row > 1 && word == previous_word) {
+      facts.word_key = sound_facts_[static_cast<size_t>(row - 2)].word_key;
+      facts.word_row = sound_facts_[static_cast<size_t>(row - 2)].word_row;
+    } else {
+      std::span<const int> word_rows = word_numbers.rows(word);
+      facts.word_row = word_rows.empty() ? -1 : word_rows.front();
+      facts.word_key = word_rows.empty() ? kUnmatchedWord | unmatched_words_.add(word)
+                                         : static_cast<std::uint32_t>(facts.word_row);
+    }
+    previous_word = word;
+    if (word.empty()) empty_word_key_ = facts.word_key;
     facts.duration = duration_of(sounds_.cell(row, column::kSoundDuration));
     if (position_column > 0) facts.position = sound_positions_.add(sounds_.cell(row, position_column));
     facts.labels = label_lists_.add(sounds_.cell(row, column::kSoundLabels));

@@ -58,6 +58,9 @@ struct WordFacts {
 inline constexpr int kNeighbourCount = 6;
 
 struct SoundFacts {
+  // Equal keys for equal SZO_SORSZ texts (missing reads as ""): the word's row
+  // when one has the number, otherwise kUnmatchedWord plus an id of the text.
+  std::uint32_t word_key = 0;
   std::int32_t word_row = -1;  // 1-based row of the sound's word, -1 when no word has its number
   std::int32_t duration = 0;   // HANG_HOSSZ
   std::uint32_t position = TextIds::kMissing;  // HANG_POZ
@@ -80,6 +83,9 @@ class QueryCorpus {
   const TextIds& sound_positions() const { return sound_positions_; }
   // Every label list of the sound table (own and neighbours'), by id.
   const TextIds& label_lists() const { return label_lists_; }
+  // The word key of the empty word number; kUnknownText when no sound has it.
+  std::uint32_t empty_word_key() const { return empty_word_key_; }
+  static constexpr std::uint32_t kUnmatchedWord = 0x80000000u;
   // The rows whose HANG equals the symbol, in increasing order.
   std::span<const int> rows_of_symbol(std::string_view symbol) const;
 
@@ -91,7 +97,8 @@ class QueryCorpus {
   const TextTable& sounds_;
   std::vector<WordFacts> word_facts_;
   std::vector<SoundFacts> sound_facts_;
-  TextIds word_positions_, text_words_, sound_positions_, label_lists_;
+  TextIds word_positions_, text_words_, sound_positions_, label_lists_, unmatched_words_;
+  std::uint32_t empty_word_key_ = TextIds::kUnknownText;
   int symbol_column_ = 0;
   std::unique_ptr<ExactIndex> symbol_index_;
 };

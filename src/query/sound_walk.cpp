@@ -57,16 +57,13 @@ class Contexts {
 class WordCache {
  public:
   WordCache(const QueryCorpus& corpus, const Specification& spec)
-      : corpus_(corpus), conditions_(spec) {}
+      : corpus_(corpus), conditions_(spec), key_(corpus.empty_word_key()) {}
 
-  bool good(int sound_row) {
-    std::string_view number =
-        corpus_.sounds().cell(sound_row, column::kSoundWord).value_or("");
-    if (number != number_) {
-      number_ = number;
-      const int word_row = corpus_.sound_facts()[static_cast<size_t>(sound_row - 1)].word_row;
-      good_ = word_row > 0 &&
-              conditions_.hold(corpus_.word_facts()[static_cast<size_t>(word_row - 1)]);
+  bool good(const SoundFacts& sound) {
+    if (sound.word_key != key_) {
+      key_ = sound.word_key;
+      good_ = sound.word_row > 0 &&
+              conditions_.hold(corpus_.word_facts()[static_cast<size_t>(sound.word_row - 1)]);
     }
     return good_;
   }
@@ -74,7 +71,7 @@ class WordCache {
  private:
   const QueryCorpus& corpus_;
   WordConditions conditions_;
-  std::string_view number_;
+  std::uint32_t key_;
   bool good_ = false;
 };
 
@@ -92,8 +89,8 @@ class SoundWalk {
   // A candidate row (1-based) that passes every test is a hit lasting
   // `duration`.
   void candidate(int row, std::int64_t duration) {
-    if (!words_.good(row)) return;
     const SoundFacts& sound = facts_[static_cast<size_t>(row - 1)];
+    if (!words_.good(sound)) return;
     if (!any_position_ && sound.position != position_) return;
     if (!contexts_.match(sound)) return;
     const TextTable& sounds = corpus_.sounds();
