@@ -9,6 +9,7 @@
 #include "platform/encoding.h"
 #include "query/report.h"
 #include "tables/text_table.h"
+#include "terminal_host.h"
 
 namespace zor {
 namespace {
@@ -40,6 +41,27 @@ void tick_only(std::vector<ReportEntry>& entries, const std::vector<std::string>
   }
 }
 
+// The host as it is, except that a finished report is only named, not opened.
+class NamingHost : public RunHost {
+ public:
+  explicit NamingHost(RunHost& host) : host_(host) {}
+  bool ask_yes_no(const std::string& text, const std::string& caption) override {
+    return host_.ask_yes_no(text, caption);
+  }
+  void show_message(const std::string& text, const std::string& caption) override {
+    host_.show_message(text, caption);
+  }
+  std::unique_ptr<ProgressWindow> make_progress(const std::string& title) override {
+    return host_.make_progress(title);
+  }
+  void open_document(const std::string& path) override {
+    std::printf("%s\n", native_file_name(path).c_str());
+  }
+
+ private:
+  RunHost& host_;
+};
+
 }  // namespace
 
 void add_report_flags(CLI::App& command, ReportFlags& flags) {
@@ -50,14 +72,13 @@ void add_report_flags(CLI::App& command, ReportFlags& flags) {
 }
 
 RunOutcome report_results(const OutputNames& names, const std::vector<std::string>& specs,
-                          const ReportFlags& flags, TerminalHost& host) {
+                          const ReportFlags& flags, RunHost& host) {
   std::vector<ReportEntry> entries = result_entries(names.result);
   if (!specs.empty() && !entries.empty()) tick_only(entries, specs);
-  host.set_opens_documents(flags.open);
-  RunOutcome outcome = write_report(entries, {flags.details, flags.distribution}, names, host);
-  bool written = outcome == RunOutcome::completed || outcome == RunOutcome::cancelled;
-  if (written && !flags.open) std::printf("%s\n", native_file_name(names.report).c_str());
-  return outcome;
+  ReportOptions options{flags.details, flags.distribution};
+  if (flags.open) return write_report(entries, options, names, host);
+  NamingHost naming(host);
+  return write_report(entries, options, names, naming);
 }
 
 void register_report_command(CLI::App& app, int& exit_code) {

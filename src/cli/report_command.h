@@ -6,7 +6,6 @@
 
 #include "conversion/output_names.h"
 #include "platform/run_host.h"
-#include "terminal_host.h"
 
 namespace zor {
 
@@ -23,6 +22,6 @@ void add_report_flags(CLI::App& command, ReportFlags& flags);
 // or those named in `specs` (terminal encoding). Prints the report's path on
 // stdout unless it was handed to the viewer.
 RunOutcome report_results(const OutputNames& names, const std::vector<std::string>& specs,
-                          const ReportFlags& flags, TerminalHost& host);
+                          const ReportFlags& flags, RunHost& host);
 
 }  // namespace zor

@@ -38,13 +38,12 @@ RunOutcome write_report(const std::vector<ReportEntry>& entries, ReportOptions o
     }
   }
 
+  progress->Close();
   if (!report.close()) {
-    progress->Close();
     host.show_message(to_cp1250("Sikertelen fájlírás: ") + names.report);
     return RunOutcome::failed;
   }
   host.open_document(names.report);
-  progress->Close();
   return outcome;
 }
 

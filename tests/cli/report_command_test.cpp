@@ -29,7 +29,7 @@ CliResult run(std::vector<std::string> args) {
   return {status, testing::internal::GetCapturedStdout(), testing::internal::GetCapturedStderr()};
 }
 
-// The worked example's five tables under the base name `base` + ".txt".
+// The worked example's five tables, named by a base name and an extension.
 class ReportCommandTest : public ::testing::Test {
  protected:
   void copy_tables(const std::string& base, const std::string& extension) {

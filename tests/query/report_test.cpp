@@ -191,6 +191,7 @@ TEST_F(ReportTest, ShowsProgressPerTickedEntry) {
                                       "PumpMessages 1", waiting + "\n\nV1", "IsCancelled",
                                       "StepIt", "PumpMessages 1", waiting + "\n\nV2",
                                       "IsCancelled", "Close"}));
+  EXPECT_EQ(host_.opened_documents, std::vector<std::string>{names_.report});
 }
 
 TEST_F(ReportTest, CancelKeepsTheSectionsSoFarAndOpensThem) {
