@@ -1,10 +1,23 @@
+#include <memory>
+
 #include "commands.h"
+#include "convert_step.h"
+#include "terminal_host.h"
 
 namespace zor {
 
 void register_convert_command(CLI::App& app, int& exit_code) {
-  auto* command = app.add_subcommand("convert", "not yet available");
-  command->callback([&exit_code] { exit_code = 1; });
+  auto* command = app.add_subcommand(
+      "convert", "Convert recordings into the sentence, word and sound tables");
+  auto options = std::make_shared<ConvertOptions>();
+  auto quiet = std::make_shared<bool>(false);
+  options->add_to(*command);
+  command->add_flag("--quiet", *quiet, "No progress bar");
+  command->callback([options, quiet, &exit_code] {
+    options->require_recordings();
+    TerminalHost host(*quiet);
+    exit_code = convert_recordings(*options, host);
+  });
 }
 
 }  // namespace zor

@@ -1,5 +1,8 @@
 #include "output_options.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "platform/encoding.h"
 #include "platform/paths.h"
 
@@ -14,6 +17,11 @@ void OutputOptions::add_to(CLI::App& command) {
 OutputNames OutputOptions::names() const {
   return build_output_names(with_trailing_separator(from_native_file_name(out_dir)),
                             from_native_file_name(base));
+}
+
+void OutputOptions::create_directory() const {
+  std::error_code ignored;
+  std::filesystem::create_directories(std::filesystem::path(out_dir), ignored);
 }
 
 }  // namespace zor

@@ -15,6 +15,9 @@ struct OutputOptions {
   // The names by the page-5 rule, from the directory with a separator
   // appended when missing.
   OutputNames names() const;
+  // Creates the output folder when it does not exist yet. A failure shows
+  // when the run cannot open its files.
+  void create_directory() const;
 };
 
 }  // namespace zor

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <iostream>
@@ -14,8 +15,21 @@ namespace zor {
 namespace {
 
 std::atomic<bool> g_interrupted{false};
+// Whether the cursor stands at the end of a drawn progress bar, so that a
+// message first needs a line of its own.
+bool g_bar_on_line = false;
 
-extern "C" void on_interrupt(int) { g_interrupted = true; }
+void end_bar_line() {
+  if (g_bar_on_line) std::fputs("\n", stderr);
+  g_bar_on_line = false;
+}
+
+// The first Ctrl-C cancels like the Cancel button; a second one ends the
+// program at once.
+extern "C" void on_interrupt(int) {
+  g_interrupted = true;
+  std::signal(SIGINT, SIG_DFL);
+}
 
 class TerminalProgress : public ProgressWindow {
  public:
@@ -28,44 +42,56 @@ class TerminalProgress : public ProgressWindow {
     lower_ = lower;
     upper_ = upper;
     step_ = step;
+    position_ = lower;
   }
   int StepIt() override {
     int previous = position_;
     position_ += step_;
-    draw();
+    // Thousands of recordings a second: redraw a few times a second only.
+    auto now = std::chrono::steady_clock::now();
+    if (position_ - lower_ >= upper_ - lower_ + 1 || now - last_draw_ >= kRedrawInterval) {
+      last_draw_ = now;
+      draw();
+    }
     return previous;
   }
   void PumpMessages(bool) override {}
   void SetText(const std::string&) override {}
   bool IsCancelled() const override { return g_interrupted; }
   void Close() override {
-    if (drawn_) std::fputs("\n", stderr);
-    drawn_ = false;
+    if (closed_) return;
+    closed_ = true;
+    // The last steps may have come between two redraws.
+    if (position_ != lower_) draw();
+    end_bar_line();
   }
 
  private:
   void draw() {
     if (!show_bar_) return;
-    // The bar counts finished work items: items done / items in the range.
+    // The bar starts at the lower end and moves a step per finished item.
     int total = upper_ - lower_ + 1;
-    int done = position_ - lower_ + 1;
+    int done = position_ - lower_;
     if (total <= 0) return;
     if (done > total) done = total;
     constexpr int kWidth = 40;
-    int filled = done * kWidth / total;
+    int filled = static_cast<int>(static_cast<long long>(done) * kWidth / total);
     std::fprintf(stderr, "\r%s [%.*s%*s] %d/%d", title_.c_str(), filled,
                  "########################################", kWidth - filled, "", done, total);
     std::fflush(stderr);
-    drawn_ = true;
+    g_bar_on_line = true;
   }
+
+  static constexpr std::chrono::milliseconds kRedrawInterval{100};
 
   std::string title_;
   bool show_bar_;
-  bool drawn_ = false;
+  std::chrono::steady_clock::time_point last_draw_{};
   int lower_ = 0;
   int upper_ = 100;
   int step_ = 1;
   int position_ = 0;
+  bool closed_ = false;
 };
 
 }  // namespace
@@ -81,6 +107,7 @@ bool TerminalHost::ask_yes_no(const std::string&, const std::string&) { return t
 
 void TerminalHost::show_message(const std::string& text, const std::string&) {
   messages_.push_back(text);
+  end_bar_line();
   std::string shown = from_cp1250(text);
   if (shown.empty() || shown.back() != '\n') shown.push_back('\n');
   std::fputs(shown.c_str(), stderr);

@@ -1,7 +1,6 @@
 #include "conversion/conversion_run.h"
 
 #include <array>
-#include <unordered_map>
 
 #include "conversion/file_set_reader.h"
 #include "conversion/phonetics.h"
@@ -27,23 +26,6 @@ constexpr std::string_view kSoundColumns =
     "HANG_UTANA_2\tHANG_UTANA_3_CIMKE\tHANG_UTANA_3\tHANG_UTANA_3_CIMKE\n";
 
 constexpr std::array<int, 6> kNeighbourOrder = {-3, -2, -1, 1, 2, 3};
-
-// labels_of_sound walks the whole tree; a corpus uses a few dozen symbols,
-// each asked for seven times per sound.
-class LabelListCache {
- public:
-  explicit LabelListCache(const LabelTree& tree) : tree_(tree) {}
-
-  const std::string& of(const std::string& symbol) {
-    auto found = lists_.find(symbol);
-    if (found == lists_.end()) found = lists_.emplace(symbol, tree_.labels_of_sound(symbol)).first;
-    return found->second;
-  }
-
- private:
-  const LabelTree& tree_;
-  std::unordered_map<std::string, std::string> lists_;
-};
 
 // The labels, duration and syllables of a sentence or a word being read.
 struct SoundSpan {
@@ -80,7 +62,7 @@ class ConversionRun {
 
   const ConversionInput& input_;
   const LabelTree& tree_;
-  LabelListCache labels_;
+  LabelIndex labels_;
   RunHost& host_;
   FileSetReader reader_;
   TextFileWriter sentences_, words_, sounds_;
@@ -209,7 +191,7 @@ void ConversionRun::write_sound_row(std::int64_t sentence_number, const std::str
       .add(word_number_)
       .add(sentence_number)
       .add(label)
-      .add(labels_.of(label))
+      .add(labels_.labels_of(label))
       .add_duration(duration)
       .add(reader_.sound_position())
       // Before the neighbours: a following sound overwrites the short flag.
@@ -217,7 +199,7 @@ void ConversionRun::write_sound_row(std::int64_t sentence_number, const std::str
   for (int n : kNeighbourOrder) {
     std::string neighbour = reader_.context_sound(n);
     row_.add(neighbour);
-    row_.add(neighbour.empty() ? std::string_view() : std::string_view(labels_.of(neighbour)));
+    row_.add(neighbour.empty() ? std::string_view() : std::string_view(labels_.labels_of(neighbour)));
   }
   sounds_.write(row_.finish());
 }

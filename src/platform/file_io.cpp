@@ -6,6 +6,10 @@
 
 #include "platform/encoding.h"
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 namespace zor {
 
 std::FILE* open_file(std::string_view path, const char* mode) {
@@ -87,9 +91,27 @@ void TextFileWriter::write_line(std::string_view text) {
   write("\n");
 }
 
+namespace {
+
+// Whether the file was deleted while being written, its folder removed for
+// instance: the writes then succeed but the text is lost with the file. (On
+// Windows an open file cannot be deleted.)
+bool was_deleted(std::FILE* file) {
+#ifdef _WIN32
+  (void)file;
+  return false;
+#else
+  struct stat status;
+  return fstat(fileno(file), &status) == 0 && status.st_nlink == 0;
+#endif
+}
+
+}  // namespace
+
 bool TextFileWriter::close() {
   if (!file_) return false;
   if (std::fflush(file_) != 0) failed_ = true;
+  if (was_deleted(file_)) failed_ = true;
   if (std::fclose(file_) != 0) failed_ = true;
   file_ = nullptr;
   return !failed_;

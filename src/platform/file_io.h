@@ -40,7 +40,8 @@ class TextFileWriter {
   void write(std::string_view text);
   void write_line(std::string_view text);
 
-  // Flushes and closes; false when any write, the flush or the close failed.
+  // Flushes and closes; false when any write, the flush or the close failed,
+  // or the file was deleted meanwhile.
   // Closing a writer that never opened returns false.
   bool close();
   bool failed() const { return failed_; }

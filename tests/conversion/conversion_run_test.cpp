@@ -187,6 +187,11 @@ TEST_F(ConversionRunTest, WritesOnlyHeadersWhenEverySetFails) {
   test::write_bytes(recordings_.file("b.pit"), "short");
   std::string c = add("c", {{{"k"}}});
   test::write_bytes(recordings_.file("c.imf"), test::label_file_text(3, {}));
+  // Positions that go backwards would give wrapped-around durations.
+  std::string d = add("d", {{{"k", "a"}}});
+  test::write_bytes(recordings_.file("d.pit"),
+                    test::pitch_bytes({{test::kWordMark, 882}, {test::kSoundMark, 441},
+                                       {test::kWordMark, 0}}));
   ASSERT_EQ(run(), RunOutcome::completed);
 
   EXPECT_TRUE(sentences().empty());
@@ -198,7 +203,8 @@ TEST_F(ConversionRunTest, WritesOnlyHeadersWhenEverySetFails) {
                 {to_cp1250("Eltérés van a pit és az imf fájlban lévő hangok számában:\n") + c +
                      "\n",
                  "Hiba 1..."},
-                {to_cp1250("Nem tudtam megyitni a négyes minden elemét:\n") + a + "\n" + b + "\n",
+                {to_cp1250("Nem tudtam megyitni a négyes minden elemét:\n") + a + "\n" + b + "\n" +
+                     d + "\n",
                  "Hiba 2..."}}));
 }
 

@@ -53,6 +53,17 @@ TEST(TextFileWriter, ReportsAFullDevice) {
   EXPECT_FALSE(writer.close());
 }
 
+TEST(TextFileWriter, ReportsAFileWhoseFolderWasRemovedMeanwhile) {
+  ScratchDir dir;
+  std::filesystem::create_directory(dir.path() / "out");
+  TextFileWriter writer;
+  ASSERT_TRUE(writer.open(dir.file("out/table.txt")));
+  writer.write_line("row");
+  std::filesystem::remove_all(dir.path() / "out");
+  writer.write_line("lost");
+  EXPECT_FALSE(writer.close());
+}
+
 TEST(TextFileWriter, FailsToOpenInAMissingFolder) {
   ScratchDir dir;
   TextFileWriter writer;

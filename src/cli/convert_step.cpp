@@ -1,0 +1,67 @@
+#include "convert_step.h"
+
+#include "conversion/conversion_run.h"
+#include "exit_status.h"
+#include "platform/encoding.h"
+#include "query/label_tree.h"
+#include "recording_list.h"
+
+namespace zor {
+namespace {
+
+bool load_labels(const ConvertOptions& options, LabelTree& tree, RunHost& host) {
+  if (options.labels_file.empty()) {
+    tree.build_default_tree();
+    return true;
+  }
+  if (load_label_tree(tree, from_native_file_name(options.labels_file))) return true;
+  host.show_message("Cannot read the label-tree file " +
+                    from_native_file_name(options.labels_file));
+  return false;
+}
+
+bool load_recordings(const ConvertOptions& options, std::vector<Recording>& recordings,
+                     RunHost& host) {
+  std::vector<std::string> wav_paths;
+  if (!options.list_file.empty()) {
+    if (!read_recording_list(options.list_file, wav_paths)) {
+      host.show_message("Cannot read the list file " + from_native_file_name(options.list_file));
+      return false;
+    }
+  } else {
+    for (const std::string& wav : options.wav_files) wav_paths.push_back(from_native_file_name(wav));
+  }
+  for (const std::string& wav : wav_paths) recordings.push_back(recording_of(wav));
+  return true;
+}
+
+}  // namespace
+
+void ConvertOptions::add_to(CLI::App& command) {
+  output.add_to(command);
+  command.add_option("--labels", labels_file, "Label-tree file (default: the built-in tree)");
+  auto* list = command.add_option("--list", list_file, "File with one WAV path per line");
+  auto* wavs = command.add_option("wav", wav_files, "WAV files, in sentence order");
+  list->excludes(wavs);
+}
+
+void ConvertOptions::require_recordings() const {
+  if (list_file.empty() && wav_files.empty()) {
+    throw CLI::RequiredError("--list or at least one WAV file");
+  }
+}
+
+int convert_recordings(const ConvertOptions& options, RunHost& host) {
+  LabelTree tree;
+  ConversionInput input;
+  if (!load_labels(options, tree, host)) return kExitFailed;
+  if (!load_recordings(options, input.recordings, host)) return kExitFailed;
+  options.output.create_directory();
+  OutputNames names = options.output.names();
+  input.sentences_path = names.sentences;
+  input.words_path = names.words;
+  input.sounds_path = names.sounds;
+  return exit_status(run_conversion(input, tree, host));
+}
+
+}  // namespace zor

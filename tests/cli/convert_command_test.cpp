@@ -1,0 +1,149 @@
+// zor-cli convert as a program: a generated corpus with broken sets, the exit
+// statuses and the messages on stderr.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <map>
+#include <set>
+
+#include "convert_step.h"
+#include "exit_status.h"
+#include "platform/encoding.h"
+#include "platform/file_io.h"
+#include "support/test_files.h"
+#include "terminal_host.h"
+
+namespace zor {
+namespace {
+
+using test::read_bytes;
+using test::ScratchDir;
+
+std::string shell_quoted(const std::string& text) { return "'" + text + "'"; }
+
+// Runs a command line with stderr caught in a file; returns the exit status.
+int run(const std::string& command, const ScratchDir& dir, std::string& error_output) {
+  std::string error_file = dir.file("stderr.txt");
+  int status = std::system((command + " >/dev/null 2>" + shell_quoted(error_file)).c_str());
+  error_output = read_bytes(error_file);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::string generate(const ScratchDir& dir, int recordings) {
+  std::string ignored;
+  std::string corpus = dir.file("corpus");
+  EXPECT_EQ(run(shell_quoted(ZOR_GENERATOR_PATH) + " --out " + shell_quoted(corpus) + " --recordings " +
+                    std::to_string(recordings) + " --seed 11 --broken",
+                dir, ignored),
+            0);
+  return corpus;
+}
+
+std::vector<std::string> lines_of(const std::string& path) {
+  std::vector<std::string> lines;
+  EXPECT_TRUE(read_text_lines(path, lines)) << path;
+  return lines;
+}
+
+// The paths listed after a heading line, up to the next empty line or heading.
+std::set<std::string> listed_after(const std::string& heading, const std::string& output) {
+  std::set<std::string> paths;
+  size_t at = output.find(heading);
+  if (at == std::string::npos) return paths;
+  for (const std::string& line : split_text_lines(output.substr(at + heading.size()))) {
+    if (line.empty() || line[0] != '/') break;
+    paths.insert(line);
+  }
+  return paths;
+}
+
+TEST(ConvertCommand, ListsEachBrokenSetUnderItsKindAndConvertsTheRest) {
+  ScratchDir dir;
+  std::string corpus = generate(dir, 100);
+  std::string errors;
+  ASSERT_EQ(run(shell_quoted(ZOR_CLI_PATH) + " convert --quiet --out-dir " + shell_quoted(dir.file("out")) +
+                    " --list " + shell_quoted(corpus + "/list.txt"),
+                dir, errors),
+            kExitCompleted)
+      << errors;
+
+  std::set<std::string> mismatched, unopened;
+  std::set<int> codes;
+  for (const std::string& line : lines_of(corpus + "/broken.txt")) {
+    std::string path = line.substr(0, line.find('\t'));
+    int code = std::stoi(line.substr(path.size() + 1));
+    codes.insert(code);
+    (code == 4 ? mismatched : unopened).insert(path);
+  }
+  EXPECT_EQ(codes, (std::set<int>{0, 1, 2, 3, 4, 5}));
+  EXPECT_EQ(listed_after("Eltérés van a pit és az imf fájlban lévő hangok számában:\n", errors),
+            mismatched);
+  EXPECT_EQ(listed_after("Nem tudtam megyitni a négyes minden elemét:\n", errors), unopened);
+
+  // Every other recording is a sentence row numbered by its place in the list.
+  std::vector<std::string> list = lines_of(corpus + "/list.txt");
+  std::map<std::string, std::string> expected_rows;
+  for (size_t i = 0; i < list.size(); ++i) {
+    if (!mismatched.count(list[i]) && !unopened.count(list[i])) {
+      expected_rows[std::to_string(i + 1)] = from_native_file_name(list[i]);
+    }
+  }
+  std::map<std::string, std::string> rows;
+  std::vector<std::string> sentences = lines_of(dir.file("out/output_sentences.txt"));
+  for (size_t i = 1; i < sentences.size(); ++i) {
+    size_t tab = sentences[i].find('\t');
+    rows[sentences[i].substr(0, tab)] =
+        sentences[i].substr(tab + 1, sentences[i].find('\t', tab + 1) - tab - 1);
+  }
+  EXPECT_EQ(rows, expected_rows);
+  EXPECT_EQ(expected_rows.size(), 100u - mismatched.size() - unopened.size());
+}
+
+TEST(ConvertCommand, ExitsWithTheStatusOfWhatWentWrong) {
+  ScratchDir dir;
+  std::string corpus = generate(dir, 3);
+  const std::string cli = shell_quoted(ZOR_CLI_PATH) + " convert --quiet --out-dir " +
+                          shell_quoted(dir.file("out"));
+  struct Case {
+    const char* name;
+    std::string arguments;
+    int status;
+    std::string message;
+  };
+  const std::vector<Case> cases = {
+      {"no recordings", "", kExitUsage, "--list or at least one WAV file"},
+      {"list and WAV files", " --list x a.wav", kExitUsage, "excludes"},
+      {"unknown option", " --bogus a.wav", kExitUsage, "bogus"},
+      {"missing label tree", " --labels " + shell_quoted(dir.file("nincs.txt")) + " a.wav", kExitFailed,
+       "Cannot read the label-tree file " + dir.file("nincs.txt")},
+      {"missing list", " --list " + shell_quoted(dir.file("lista.txt")), kExitFailed,
+       "Cannot read the list file " + dir.file("lista.txt")},
+      {"skipped recordings", " " + shell_quoted(corpus + "/s00001.wav") + " " + shell_quoted(dir.file("x.wav")),
+       kExitCompleted, "Nem tudtam megyitni a négyes minden elemét:\n" + dir.file("x.wav") + "\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::string errors;
+    EXPECT_EQ(run(cli + c.arguments, dir, errors), c.status);
+    EXPECT_NE(errors.find(c.message), std::string::npos) << errors;
+  }
+}
+
+TEST(ConvertCommand, InterruptCancelsAfterTheCurrentRecording) {
+  ScratchDir dir;
+  std::string corpus = generate(dir, 5);
+  ConvertOptions options;
+  options.output.out_dir = dir.file("out");
+  options.list_file = corpus + "/list.txt";
+  TerminalHost host(true);
+  std::raise(SIGINT);  // Ctrl-C before the first recording is done
+  EXPECT_EQ(convert_recordings(options, host), kExitInterrupted);
+  EXPECT_EQ(lines_of(dir.file("out/output_sentences.txt")).size(), 2u);
+  ASSERT_FALSE(host.messages().empty());
+  EXPECT_EQ(host.messages().front(), to_cp1250("A konverzió megszakítva!"));
+}
+
+}  // namespace
+}  // namespace zor
