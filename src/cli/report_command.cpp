@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "commands.h"
+#include "exit_status.h"
 #include "output_options.h"
 #include "platform/encoding.h"
 #include "query/report.h"
@@ -98,9 +99,8 @@ void register_report_command(CLI::App& app, int& exit_code) {
   command->add_flag("--quiet", options->quiet, "No progress bar");
   command->callback([options, &exit_code] {
     TerminalHost host(options->quiet);
-    RunOutcome outcome =
-        report_results(options->output.names(), options->specs, options->flags, host);
-    exit_code = outcome == RunOutcome::completed ? 0 : 1;
+    exit_code = exit_status(
+        report_results(options->output.names(), options->specs, options->flags, host));
   });
 }
 
