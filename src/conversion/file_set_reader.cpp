@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <climits>
+#include <filesystem>
+#include <system_error>
 
 #include "conversion/file_set.h"
 #include "conversion/phonetics.h"
+#include "platform/encoding.h"
 #include "platform/file_io.h"
 
 namespace zor {
@@ -13,6 +16,9 @@ namespace {
 constexpr std::string_view kHeaderStart = "matrix";
 constexpr size_t kPitchHeaderSize = 36;
 constexpr size_t kPitchRecordSize = 5;
+// One sentence has a few thousand pitch marks; 64 MiB would hold 13 million.
+// A larger file is damaged or no pitch-mark file, and is not read into memory.
+constexpr std::uintmax_t kMaxPitchFileBytes = 64u << 20;
 constexpr std::uint32_t kPitchMagic = 0xFEFEBABA;
 constexpr unsigned kSoundBoundaryFlags = 0x0C;
 constexpr unsigned kWordBoundaryFlag = 0x10;
@@ -86,8 +92,11 @@ SetResult FileSetReader::read_set(const FileSet& files) {
   non_vowel_place_ = -1;
 
   label_lines_.clear();
-  if (!read_text_lines(files.label_path, label_lines_)) return SetResult::cannot_open;
-  if (SetResult header = read_label_header(); header != SetResult::opened) return header;
+  line_views_.clear();
+  if (!read_file_bytes(files.label_path, label_bytes_)) return SetResult::cannot_open;
+  split_text_line_views(label_bytes_, line_views_);
+  std::string_view header = line_views_.empty() ? std::string_view() : line_views_.front();
+  if (SetResult result = read_label_header(header); result != SetResult::opened) return result;
   if (SetResult marks = read_pitch_marks(files.pitch_path); marks != SetResult::opened) {
     return marks;
   }
@@ -101,12 +110,17 @@ SetResult FileSetReader::read_set(const FileSet& files) {
     return SetResult::count_mismatch;
   }
   read_sentence_text(files.text_path);
-  next_line_ = 1;
+  // Every sound is looked at up to seven times (itself, look-aheads,
+  // neighbours): its fields are cut out once.
+  for (size_t line = 1; line < line_views_.size(); ++line) {
+    label_lines_.push_back({label_field(line_views_[line], kLengthCodeField),
+                            label_field(line_views_[line], kLabelField)});
+  }
+  next_line_ = 0;
   return SetResult::opened;
 }
 
-SetResult FileSetReader::read_label_header() {
-  std::string_view header = label_lines_.empty() ? std::string_view() : label_lines_.front();
+SetResult FileSetReader::read_label_header(std::string_view header) {
   if (!header.starts_with(kHeaderStart)) return SetResult::bad_label_header;
   size_t first = header.find('<');
   if (first == std::string_view::npos) return SetResult::bad_label_header;
@@ -118,6 +132,9 @@ SetResult FileSetReader::read_label_header() {
 }
 
 SetResult FileSetReader::read_pitch_marks(std::string_view path) {
+  std::error_code error;
+  std::uintmax_t file_bytes = std::filesystem::file_size(native_file_name(path), error);
+  if (!error && file_bytes > kMaxPitchFileBytes) return SetResult::bad_pitch_records;
   std::string bytes;
   if (!read_file_bytes(path, bytes)) return SetResult::cannot_open;
   if (bytes.size() < kPitchHeaderSize) return SetResult::bad_pitch_records;
@@ -146,6 +163,8 @@ void FileSetReader::read_sentence_text(std::string_view path) {
 
 void FileSetReader::close_set() {
   label_lines_.clear();
+  line_views_.clear();
+  label_bytes_.clear();
   next_line_ = 0;
   sound_boundaries_.clear();
   word_boundaries_.clear();
@@ -160,9 +179,9 @@ bool FileSetReader::begins_word(int sound_index, int word_index) const {
 
 std::string FileSetReader::next_sound() {
   if (next_line_ >= label_lines_.size()) return {};
-  std::string_view line = label_lines_[next_line_++];
-  std::string_view length_code = label_field(line, kLengthCodeField);
-  std::string_view label = label_field(line, kLabelField);
+  const LabelLine& line = label_lines_[next_line_++];
+  std::string_view length_code = line.length_code;
+  std::string_view label = line.label;
   ++sound_index_;
   // The pause at the last boundary ends the sentence.
   if (label == kPauseLabel && static_cast<size_t>(sound_index_) + 1 == sound_boundaries_.size()) {
@@ -199,7 +218,7 @@ bool FileSetReader::word_has_later(bool (*test)(std::string_view)) const {
   // The look-ahead tests the labels as written, without a long mark.
   for (size_t line = next_line_, k = 1; line < label_lines_.size(); ++line, ++k) {
     if (begins_word(sound_index_ + static_cast<int>(k), word_index_ + 1)) return false;
-    if (test(label_field(label_lines_[line], kLabelField))) return true;
+    if (test(label_lines_[line].label)) return true;
   }
   return false;
 }
@@ -214,11 +233,10 @@ std::string FileSetReader::context_sound(int n) {
   }
   size_t line = next_line_ + static_cast<size_t>(n) - 1;
   if (line >= label_lines_.size()) return {};
-  std::string_view text = label_lines_[line];
-  std::string_view label = label_field(text, kLabelField);
+  const LabelLine& following = label_lines_[line];
   // A pause that is the file's last line counts as no sound.
-  if (label == kPauseLabel && line + 1 >= label_lines_.size()) return {};
-  MarkedLabel marked = mark_length(label_field(text, kLengthCodeField), label);
+  if (following.label == kPauseLabel && line + 1 >= label_lines_.size()) return {};
+  MarkedLabel marked = mark_length(following.length_code, following.label);
   short_flag_ = marked.is_short;
   return std::move(marked.label);
 }

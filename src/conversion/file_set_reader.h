@@ -16,7 +16,8 @@ struct FileSet;
 // What open_set found. The numbers are part of the system's vocabulary.
 enum class SetResult : int {
   cannot_open = 0,        // the label or the pitch-mark file cannot be opened
-  bad_pitch_records = 1,  // pitch-mark file shorter than its header, or its
+  bad_pitch_records = 1,  // pitch-mark file shorter than its header, far too
+                          // large for one sentence (over 64 MiB), or its
                           // sound boundaries go backwards
   bad_label_header = 2,   // no "matrix" at the start, or a "<" missing
   bad_pitch_magic = 3,
@@ -53,7 +54,7 @@ class FileSetReader {
 
  private:
   SetResult read_set(const FileSet& files);
-  SetResult read_label_header();
+  SetResult read_label_header(std::string_view header);
   SetResult read_pitch_marks(std::string_view path);
   void read_sentence_text(std::string_view path);
   bool begins_word(int sound_index, int word_index) const;
@@ -61,8 +62,16 @@ class FileSetReader {
   bool word_has_later(bool (*test)(std::string_view)) const;
   void update_place(int& place, bool (*test)(std::string_view));
 
-  std::vector<std::string> label_lines_;
-  size_t next_line_ = 0;  // the label file's reading position
+  // The label file's data lines with their two fields, taken once when the
+  // set opens (the fields point into label_bytes_).
+  struct LabelLine {
+    std::string_view length_code;
+    std::string_view label;
+  };
+  std::string label_bytes_;
+  std::vector<std::string_view> line_views_;
+  std::vector<LabelLine> label_lines_;
+  size_t next_line_ = 0;  // the label file's reading position among the data lines
 
   int sound_count_ = 0;
   std::vector<std::uint32_t> sound_boundaries_;

@@ -5,11 +5,16 @@
 namespace zor {
 namespace {
 
-constexpr std::array<std::string_view, 46> kConsonants = {
-    "b",  "p",  "d",  "t",  "g",  "k",  "G",  "T",  "m",  "n",  "N",  "j",
-    "h",  "v",  "f",  "z",  "s",  "c",  "Z",  "S",  "C",  "l",  "r",  "b:",
-    "p:", "d:", "t:", "g:", "k:", "G:", "T:", "m:", "n:", "N:", "j:", "h:",
-    "v:", "f:", "z:", "s:", "c:", "Z:", "S:", "C:", "l:", "r:"};
+// The 23 short consonants; each has a long counterpart written with the long
+// mark after it, 46 labels in all.
+constexpr std::string_view kConsonantLetters = "bpdtgkGTmnNjhvfzscZSClr";
+
+constexpr std::array<bool, 256> consonant_letter_table() {
+  std::array<bool, 256> table{};
+  for (char letter : kConsonantLetters) table[static_cast<unsigned char>(letter)] = true;
+  return table;
+}
+constexpr std::array<bool, 256> kIsConsonantLetter = consonant_letter_table();
 
 char ascii_lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -24,10 +29,10 @@ bool equals_ignoring_case(std::string_view text, std::string_view lower_word) {
 }  // namespace
 
 bool is_consonant(std::string_view label) {
-  for (std::string_view consonant : kConsonants) {
-    if (label == consonant) return true;
-  }
-  return false;
+  // Asked for every sound and every look-ahead: a table instead of a search.
+  if (label.empty() || label.size() > 2) return false;
+  if (label.size() == 2 && label[1] != kLongMark) return false;
+  return kIsConsonantLetter[static_cast<unsigned char>(label[0])];
 }
 
 bool is_vowel(std::string_view label) { return !is_consonant(label) && label != kPauseLabel; }

@@ -11,7 +11,6 @@
 #endif
 
 namespace zor {
-
 std::FILE* open_file(std::string_view path, const char* mode) {
   // fopen does not lock; the file is shared with other readers and writers.
   return std::fopen(native_file_name(path).c_str(), mode);
@@ -30,8 +29,7 @@ bool read_file_bytes(std::string_view path, std::string& bytes) {
   return ok;
 }
 
-std::vector<std::string> split_text_lines(std::string_view text) {
-  std::vector<std::string> lines;
+void split_text_line_views(std::string_view text, std::vector<std::string_view>& lines) {
   size_t start = 0;
   while (start < text.size()) {
     size_t end = text.find('\n', start);
@@ -39,11 +37,15 @@ std::vector<std::string> split_text_lines(std::string_view text) {
     if (!has_lf) end = text.size();
     std::string_view line = text.substr(start, end - start);
     if (has_lf && !line.empty() && line.back() == '\r') line.remove_suffix(1);
-    line = line.substr(0, line.find('\0'));
-    lines.emplace_back(line);
+    lines.push_back(line.substr(0, line.find('\0')));
     start = end + 1;
   }
-  return lines;
+}
+
+std::vector<std::string> split_text_lines(std::string_view text) {
+  std::vector<std::string_view> views;
+  split_text_line_views(text, views);
+  return std::vector<std::string>(views.begin(), views.end());
 }
 
 bool read_text_lines(std::string_view path, std::vector<std::string>& lines) {
@@ -118,18 +120,35 @@ bool TextFileWriter::close() {
 }
 
 bool write_file_atomically(std::string_view path, std::string_view text_with_lf) {
-  std::string temporary = std::string(path) + ".zor-tmp";
-  TextFileWriter writer;
-  if (!writer.open(temporary)) return false;
-  writer.write(text_with_lf);
+  namespace fs = std::filesystem;
   std::error_code error;
-  if (!writer.close()) {
-    std::filesystem::remove(native_file_name(temporary), error);
-    return false;
+  fs::path target = native_file_name(path);
+  // Through a link the linked file is replaced, and the link stays.
+  if (fs::is_symlink(target, error)) {
+    fs::path linked = fs::canonical(target, error);
+    if (!error) target = linked;
   }
-  std::filesystem::rename(native_file_name(temporary), native_file_name(path), error);
-  if (error) {
-    std::filesystem::remove(native_file_name(temporary), error);
+  fs::file_status status = fs::status(target, error);
+  if (fs::exists(status) && !fs::is_regular_file(status)) {
+    // A device or a pipe cannot be replaced by renaming (and must not be):
+    // it is written in place.
+    TextFileWriter writer;
+    if (!writer.open(from_native_file_name(target.string()))) return false;
+    writer.write(text_with_lf);
+    return writer.close();
+  }
+
+  fs::path temporary = target;
+  temporary += ".zor-tmp";
+  TextFileWriter writer;
+  if (!writer.open(from_native_file_name(temporary.string()))) return false;
+  writer.write(text_with_lf);
+  bool written = writer.close();
+  // The new file keeps the permissions of the one it replaces.
+  if (written && fs::exists(status)) fs::permissions(temporary, status.permissions(), error);
+  if (written) fs::rename(temporary, target, error);
+  if (!written || error) {
+    fs::remove(temporary, error);
     return false;
   }
   return true;

@@ -19,6 +19,8 @@ bool read_file_bytes(std::string_view path, std::string& bytes);
 // dropped, a CR elsewhere stays. A last line without LF counts when it holds
 // at least one byte. Each line is cut at its first zero byte.
 std::vector<std::string> split_text_lines(std::string_view text);
+// The same lines as views into `text`, appended to `lines`.
+void split_text_line_views(std::string_view text, std::vector<std::string_view>& lines);
 
 // Reads a text file into lines as split_text_lines does. False when the file
 // cannot be opened or read; `lines` is then left untouched.
@@ -53,7 +55,10 @@ class TextFileWriter {
 
 // Writes a whole text file so that a failed write never destroys an existing
 // file: the text goes to a temporary file beside the target, which replaces
-// the target only when everything was written.
+// the target only when everything was written. The new file keeps the
+// permissions of the old one; a link keeps pointing at the replaced file; a
+// device or pipe (such as /dev/full) is written in place, never replaced.
+// Readers that have the old file open go on reading the old text.
 bool write_file_atomically(std::string_view path, std::string_view text_with_lf);
 
 }  // namespace zor

@@ -5,10 +5,12 @@
 // Rows and fields are held contiguously, so any row and field is reached in
 // constant time; the cursor, BOF/EOF and search semantics are those of the
 // classic record-set walk that every caller relies on.
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "tables/text_matcher.h"
@@ -73,12 +75,33 @@ class TextTable {
   bool end_search();
 
  private:
-  struct Storage;
-  // implementation detail: see text_table.cpp
+  // Where one row's fields lie. The row's text is text_[text_begin...],
+  // fields back to back; entry c of its end table is the end of field c
+  // relative to text_begin, with the top bit marking a missing field. Fields
+  // from `stored` on are missing. Rows under 32 KiB use 16-bit ends.
+  struct RowSpan {
+    uint64_t text_begin = 0;
+    uint64_t ends_begin = 0;
+    uint32_t stored = 0;
+    bool wide = false;
+  };
+  struct Locator;
+  friend class TableLoader;
+
+  bool has_row() const { return cursor_ >= 1 && cursor_ <= rows_count(); }
+  int rows_count() const { return static_cast<int>(rows_.size()); }
+  FieldText row_field(const RowSpan& row, size_t column) const;
+  // Stores a row's fields anew at the end of the text (after a change).
+  void rewrite_row(size_t row, std::span<const std::optional<std::string>> fields);
+  void append_row_span(RowSpan& row, std::span<const uint64_t> relative_ends);
+  bool meets(const Locator& locator) const;
+  bool walk_to_match(const Locator& locator);
+
   std::vector<std::string> column_names_;
-  std::string text_;                 // every field's bytes, back to back
-  std::vector<unsigned> field_ends_; // placeholder; the storage is the implementer's
-  int rows_ = 0;
+  std::string text_;
+  std::vector<uint16_t> narrow_ends_;
+  std::vector<uint64_t> wide_ends_;
+  std::vector<RowSpan> rows_;
   int cursor_ = 0;
   int bookmark_ = 0;
   bool bof_ = true;
@@ -98,7 +121,14 @@ class ExactIndex {
   std::span<const int> rows(std::string_view value) const;
 
  private:
-  // implementer's choice
+  struct Group {
+    uint32_t begin = 0;
+    uint32_t end = 0;
+  };
+  // The views point into the table's text: the index holds the table as it
+  // was when built, and must not outlive a change of it.
+  std::unordered_map<std::string_view, Group> groups_;
+  std::vector<int> rows_;  // the rows of each group, group after group
 };
 
 // The decimal reading of a field: leading white space, sign, digits, ".",

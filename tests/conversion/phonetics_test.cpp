@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
 #include <vector>
 
 namespace zor {
@@ -23,6 +25,26 @@ TEST(Phonetics, SortsLabelsIntoConsonantsVowelsAndThePause) {
     EXPECT_EQ(is_consonant(c.label), c.consonant) << c.label;
     EXPECT_EQ(is_vowel(c.label), c.vowel) << c.label;
   }
+}
+
+TEST(Phonetics, KnowsExactlyTheFortySixConsonants) {
+  const std::set<std::string> consonants = {
+      "b",  "p",  "d",  "t",  "g",  "k",  "G",  "T",  "m",  "n",  "N",  "j",
+      "h",  "v",  "f",  "z",  "s",  "c",  "Z",  "S",  "C",  "l",  "r",  "b:",
+      "p:", "d:", "t:", "g:", "k:", "G:", "T:", "m:", "n:", "N:", "j:", "h:",
+      "v:", "f:", "z:", "s:", "c:", "Z:", "S:", "C:", "l:", "r:"};
+  int found = 0;
+  for (int first = 0; first < 256; ++first) {
+    std::string label(1, static_cast<char>(first));
+    EXPECT_EQ(is_consonant(label), consonants.count(label) == 1) << first;
+    found += is_consonant(label);
+    for (int second = 0; second < 256; ++second) {
+      std::string pair = label + static_cast<char>(second);
+      if (is_consonant(pair) != (consonants.count(pair) == 1)) ADD_FAILURE() << first << " " << second;
+      found += is_consonant(pair);
+    }
+  }
+  EXPECT_EQ(found, 46);
 }
 
 TEST(Phonetics, MarksLongSoundsByCodeAndLabelLength) {

@@ -1,0 +1,179 @@
+// Loading a table file. The whole file is read into one buffer, and the
+// fields are unescaped in place and moved together to its front, so the
+// table keeps the file's own buffer as its text: no second copy, one pass.
+#include <algorithm>
+#include <array>
+#include <cstdio>
+
+#include "platform/file_io.h"
+#include "tables/text_table.h"
+#include "tables/text_utils.h"
+
+namespace zor {
+namespace {
+
+bool read_whole_file(std::string_view path, std::string& bytes) {
+  std::FILE* file = open_file(path, "rb");
+  if (!file) return false;
+  // Sized once from the file's length, so a large table never holds a
+  // half-grown copy of itself.
+  std::string result;
+  if (std::fseek(file, 0, SEEK_END) == 0) {
+    long size = std::ftell(file);
+    if (size > 0) result.resize(static_cast<size_t>(size));
+    std::rewind(file);
+  }
+  size_t got = std::fread(result.data(), 1, result.size(), file);
+  result.resize(got);
+  char chunk[1 << 16];
+  while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) result.append(chunk, got);
+  bool ok = !std::ferror(file);
+  std::fclose(file);
+  if (ok) bytes = std::move(result);
+  return ok;
+}
+
+// A column name as written: "\n" is an LF, "\\" one backslash, any other
+// backslash stays together with the byte after it.
+std::string unescape_name(std::string_view raw) {
+  raw = up_to_zero(raw);
+  std::string name;
+  name.reserve(raw.size());
+  for (size_t i = 0; i < raw.size(); ++i) {
+    if (raw[i] == '\\' && i + 1 < raw.size() && (raw[i + 1] == 'n' || raw[i + 1] == '\\')) {
+      name += raw[i + 1] == 'n' ? '\n' : '\\';
+      ++i;
+    } else {
+      name += raw[i];
+    }
+  }
+  return name;
+}
+
+}  // namespace
+
+class TableLoader {
+ public:
+  TableLoader(TextTable& table, std::string& bytes)
+      : table_(table), bytes_(bytes), separator_(table.separator_) {}
+
+  void run() {
+    size_t data_begin = read_header();
+    read_rows(data_begin);
+    bytes_.resize(written_);
+    table_.text_ = std::move(bytes_);
+    table_.move_last();
+  }
+
+ private:
+  // A CR directly before an LF is no part of the data.
+  bool is_dropped_cr(size_t at) const {
+    return bytes_[at] == '\r' && at + 1 < bytes_.size() && bytes_[at + 1] == '\n';
+  }
+
+  // Adds the columns of the first line; returns where the data begins. A
+  // header that the file ends inside loses its unfinished last name.
+  size_t read_header() {
+    size_t begin = 0;
+    for (size_t at = 0; at < bytes_.size(); ++at) {
+      if (is_dropped_cr(at)) continue;
+      if (bytes_[at] != '\n' && bytes_[at] != separator_) continue;
+      size_t end = at;
+      if (bytes_[at] == '\n' && end > begin && bytes_[end - 1] == '\r') --end;
+      table_.add_column(unescape_name(std::string_view(bytes_).substr(begin, end - begin)));
+      begin = at + 1;
+      if (bytes_[at] == '\n') return begin;
+    }
+    return bytes_.size();
+  }
+
+  void reserve_rows(size_t data_begin) {
+    size_t data_size = bytes_.size() - data_begin;
+    size_t lines = static_cast<size_t>(std::count(bytes_.begin() + static_cast<long>(data_begin),
+                                                  bytes_.end(), '\n')) + 1;
+    size_t columns = static_cast<size_t>(table_.column_count());
+    // Every stored field ends at a separator or a line end, so the data size
+    // bounds the fields even when the header names very many columns.
+    size_t fields = columns != 0 && lines > data_size / columns ? data_size + 1 : lines * columns;
+    table_.rows_.reserve(lines);
+    table_.narrow_ends_.reserve(std::min(fields, data_size + 1));
+  }
+
+  void read_rows(size_t data_begin) {
+    reserve_rows(data_begin);
+    std::array<bool, 256> special{};
+    for (char c : {'\n', '\r', '\\', '\0', separator_}) special[static_cast<unsigned char>(c)] = true;
+    const size_t columns = static_cast<size_t>(table_.column_count());
+    char* const bytes = bytes_.data();
+    const size_t size = bytes_.size();
+    std::vector<uint64_t> ends;
+    size_t at = data_begin;
+    while (at < size) {
+      TextTable::RowSpan row;
+      row.text_begin = written_;
+      ends.clear();
+      size_t field_begin = written_;
+      size_t fields_ended = 0;
+      // Bytes of a field beyond the columns, or after a zero byte, are read
+      // but not kept.
+      bool dropping = columns == 0;
+      while (true) {
+        if (dropping) {
+          while (at < size && !special[static_cast<unsigned char>(bytes[at])]) ++at;
+        } else {
+          while (at < size && !special[static_cast<unsigned char>(bytes[at])]) bytes[written_++] = bytes[at++];
+        }
+        if (at == size) {  // the file ends inside the line: the open field is lost
+          written_ = field_begin;
+          break;
+        }
+        if (is_dropped_cr(at)) {
+          ++at;
+          continue;
+        }
+        char c = bytes[at++];
+        if (c == '\n' || (c == separator_ && c != '\\')) {
+          ++fields_ended;
+          if (fields_ended <= columns) ends.push_back(written_ - row.text_begin);
+          field_begin = written_;
+          dropping = fields_ended >= columns;
+          if (c == '\n') break;
+          continue;
+        }
+        if (c == '\\' && at < size) {
+          if (is_dropped_cr(at)) ++at;
+          c = bytes[at++];
+          if (c == 'n' || c == 'N') c = '\n';
+        }
+        if (c == '\0') {
+          dropping = true;  // a text ends at its first zero byte
+          continue;
+        }
+        if (!dropping) bytes[written_++] = c;
+      }
+      table_.append_row_span(row, ends);
+      table_.rows_.push_back(row);
+    }
+  }
+
+  TextTable& table_;
+  std::string& bytes_;
+  const char separator_;
+  size_t written_ = 0;
+};
+
+void TextTable::load_from_bytes(std::string_view bytes) {
+  std::string owned(bytes);
+  clear();
+  TableLoader(*this, owned).run();
+}
+
+bool TextTable::load(std::string_view path) {
+  std::string bytes;
+  if (!read_whole_file(path, bytes)) return false;
+  clear();
+  TableLoader(*this, bytes).run();
+  return true;
+}
+
+}  // namespace zor

@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/test_files.h"
+#include "tables/table_text.h"
+#include "tables/text_table.h"
+
+namespace zor {
+namespace {
+
+using test::table_text;
+
+struct LoadCase {
+  const char* name;
+  std::string bytes;
+  std::string expected;  // as table_text draws it
+};
+
+class LoadFromBytes : public testing::TestWithParam<LoadCase> {};
+
+TEST_P(LoadFromBytes, ReadsTheTableFileSyntax) {
+  TextTable table;
+  table.set_separator('\t');
+  table.load_from_bytes(GetParam().bytes);
+  EXPECT_EQ(table_text(table), GetParam().expected);
+}
+
+using namespace std::string_literals;
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LoadFromBytes,
+    testing::Values(
+        LoadCase{"Empty", "", ""},
+        LoadCase{"EmptyHeaderLine", "\n\n", "\n"},
+        LoadCase{"HeaderOnly", "A\tB\n", "A|B"},
+        LoadCase{"HeaderWithoutLfLosesItsLastName", "A\tB", "A"},
+        LoadCase{"HeaderWithoutLfOrSeparator", "A", ""},
+        LoadCase{"CrLfLines", "A\tB\r\n1\t2\r\n3\t4\r\n", "A|B\n1|2\n3|4"},
+        LoadCase{"LoneCrIsData", "A\r\tB\n1\r\t\r\r\n", "A\r|B\n1\r|\r"},
+        LoadCase{"FinalLfMakesNoRow", "A\n1\n", "A\n1"},
+        LoadCase{"LastLineWithoutLfLosesItsOpenField", "A\tB\na\tb", "A|B\na|~"},
+        LoadCase{"LastLineWithoutSeparatorStaysAsARow", "A\tB\nab", "A|B\n~|~"},
+        LoadCase{"LongLineDropsExtraFields", "A\tB\n1\t2\t3\t4\n5\t6\n", "A|B\n1|2\n5|6"},
+        LoadCase{"ShortLineLeavesFieldsMissing", "A\tB\tC\n1\n\t\n", "A|B|C\n1|~|~\n||~"},
+        LoadCase{"EmptyLines", "A\tB\n\n\n", "A|B\n|~\n|~"},
+        LoadCase{"EscapedSeparatorStaysInTheField", "A\tB\na\\\tb\tc\n", "A|B\na\tb|c"},
+        LoadCase{"EscapesOfData", "A\na\\tb\\nc\\Nd\\\\e\\\\\\nf\n", "A\natb\nc\nd\\e\\\nf"},
+        LoadCase{"EscapedLfContinuesTheLine", "A\tB\na\\\nb\tc\n", "A|B\na\nb|c"},
+        LoadCase{"EscapedCrLfContinuesTheLine", "A\tB\r\na\\\r\nb\tc\r\n", "A|B\na\nb|c"},
+        LoadCase{"BackslashAsLastByte", "A\tB\nx\t\\", "A|B\nx|~"},
+        LoadCase{"NamesAreUnescaped", "a\\nb\tc\\\\d\te\\tf\\\tg\\\n", "a\nb|c\\d|e\\tf\\|g\\"},
+        LoadCase{"DuplicateNames", "A\tA\n1\t2\n", "A|A\n1|2"},
+        LoadCase{"ZeroByteCutsFieldsAndNames", "A\0x\tB\na\0b\\\tc\td\n"s, "A|B\na|d"},
+        LoadCase{"EscapedZeroByteCutsTheField", "A\tB\na\\\0b\tc\n"s, "A|B\na|c"},
+        LoadCase{"HighBytesAreData", "\xc1\n\xe1\xe9\n", "\xc1\n\xe1\xe9"},
+        LoadCase{"EmptyFirstLineGivesOneNamelessColumn", "\nx\ty\n", "\nx"}),
+    [](const testing::TestParamInfo<LoadCase>& info) { return std::string(info.param.name); });
+
+TEST(TableLoad, TheTablesSeparatorSplitsTheFields) {
+  TextTable table;
+  EXPECT_EQ(table.separator(), ';');
+  table.load_from_bytes("A;B\n1;2\t3\n");
+  EXPECT_EQ(table_text(table), "A|B\n1|2\t3");
+}
+
+TEST(TableLoad, BackslashSeparatorIsAnEscapeInData) {
+  TextTable table;
+  table.set_separator('\\');
+  table.load_from_bytes("A\\B\na\\\\b\n");
+  EXPECT_EQ(table_text(table), "A|B\na\\b|~");
+}
+
+TEST(TableLoad, NamesAndFieldsOfAnyLengthLoadInFull) {
+  std::string long_name(100000, 'N');
+  std::string long_field(300000, 'f');
+  long_field[150000] = 'x';
+  TextTable table;
+  table.set_separator('\t');
+  table.load_from_bytes(long_name + "\tB\n" + long_field + "\tshort\n1\t2\n");
+  EXPECT_EQ(table.column_name(1), long_name);
+  EXPECT_EQ(table.cell(1, 1), std::optional<std::string_view>(long_field));
+  EXPECT_EQ(table.cell(1, 2), std::optional<std::string_view>("short"));
+  EXPECT_EQ(table.cell(2, 2), std::optional<std::string_view>("2"));
+}
+
+TEST(TableLoad, CursorEndsOnTheLastRow) {
+  TextTable table;
+  table.set_separator('\t');
+  table.load_from_bytes("A\n1\n2\n3\n");
+  EXPECT_EQ(table.position(), 3);
+  EXPECT_FALSE(table.bof());
+  EXPECT_FALSE(table.eof());
+  table.load_from_bytes("A\tB\n");
+  EXPECT_EQ(table.position(), 0);
+  EXPECT_TRUE(table.bof());
+  EXPECT_TRUE(table.eof());
+  EXPECT_FALSE(table.move_first());
+  EXPECT_EQ(table.column_count(), 2);
+}
+
+class TableFile : public testing::Test {
+ protected:
+  test::ScratchDir dir;
+  TextTable table;
+};
+
+TEST_F(TableFile, LoadReplacesTheTableFromAFile) {
+  table.set_separator('\t');
+  table.load_from_bytes("OLD\nx\n");
+  test::write_bytes(dir.path() / "t.txt", "A\tB\r\n1\t2\r\n");
+  ASSERT_TRUE(table.load(dir.file("t.txt")));
+  EXPECT_EQ(table_text(table), "A|B\n1|2");
+}
+
+TEST_F(TableFile, AnUnopenableFileLeavesTheTableAsItWas) {
+  table.set_separator('\t');
+  table.load_from_bytes("A\n1\n2\n");
+  table.move_first();
+  EXPECT_FALSE(table.load(dir.file("missing.txt")));
+  EXPECT_EQ(table_text(table), "A\n1\n2");
+  EXPECT_EQ(table.position(), 1);
+}
+
+TEST_F(TableFile, AnEmptyFileLoadsAsAnEmptyTable) {
+  table.load_from_bytes("A\n1\n");
+  test::write_bytes(dir.path() / "empty.txt", "");
+  EXPECT_TRUE(table.load(dir.file("empty.txt")));
+  EXPECT_EQ(table.column_count(), 0);
+  EXPECT_TRUE(table.is_empty());
+}
+
+}  // namespace
+}  // namespace zor
