@@ -41,7 +41,7 @@ void ConvertOptions::add_to(CLI::App& command) {
   output.add_to(command);
   command.add_option("--labels", labels_file, "Label-tree file (default: the built-in tree)");
   auto* list = command.add_option("--list", list_file, "File with one WAV path per line");
-  auto* wavs = command.add_option("wav", wav_files, "WAV files, in sentence order");
+  auto* wavs = command.add_option("WAV", wav_files, "WAV files, in sentence order");
   list->excludes(wavs);
 }
 

@@ -1,10 +1,30 @@
+#include <memory>
+
 #include "commands.h"
+#include "convert_step.h"
+#include "exit_status.h"
+#include "query_step.h"
+#include "terminal_host.h"
 
 namespace zor {
 
 void register_run_command(CLI::App& app, int& exit_code) {
-  auto* command = app.add_subcommand("run", "not yet available");
-  command->callback([&exit_code] { exit_code = 1; });
+  auto* command = app.add_subcommand(
+      "run", "Convert the recordings, then measure the specifications in the new tables");
+  auto convert = std::make_shared<ConvertOptions>();
+  auto query = std::make_shared<QueryOptions>();
+  auto quiet = std::make_shared<bool>(false);
+  convert->add_to(*command);
+  query->add_to(*command);
+  command->add_flag("--quiet", *quiet, "No progress bar");
+  command->callback([convert, query, quiet, &exit_code] {
+    convert->require_recordings();
+    TerminalHost host(*quiet);
+    // The query needs complete tables: a conversion that stopped ends the run.
+    exit_code = convert_recordings(*convert, host);
+    if (exit_code != kExitCompleted) return;
+    exit_code = query_corpus(convert->output, *query, host);
+  });
 }
 
 }  // namespace zor

@@ -1,6 +1,6 @@
 #include "platform/file_io.h"
 
-#include <cstring>
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -19,10 +19,18 @@ std::FILE* open_file(std::string_view path, const char* mode) {
 bool read_file_bytes(std::string_view path, std::string& bytes) {
   std::FILE* file = open_file(path, "rb");
   if (!file) return false;
+  // Straight into the result, in blocks that grow with the file: its size is
+  // not asked for, as it may change while it is read.
   std::string result;
-  char buffer[1 << 16];
-  size_t got;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) result.append(buffer, got);
+  size_t block = 4096;
+  for (;;) {
+    size_t used = result.size();
+    result.resize(used + block);
+    size_t got = std::fread(result.data() + used, 1, block, file);
+    result.resize(used + got);
+    if (got < block) break;
+    block = std::min(block * 2, size_t{1} << 24);
+  }
   bool ok = !std::ferror(file);
   std::fclose(file);
   if (ok) bytes = std::move(result);

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <cstring>
 
 #include "platform/file_io.h"
 #include "tables/text_table.h"
@@ -12,21 +13,21 @@
 namespace zor {
 namespace {
 
-bool read_whole_file(std::string_view path, std::string& bytes) {
+bool read_whole_file(std::string_view path, TextBuffer& bytes) {
   std::FILE* file = open_file(path, "rb");
   if (!file) return false;
-  // Sized once from the file's length, so a large table never holds a
-  // half-grown copy of itself.
-  std::string result;
+  // Sized once from the file's length and read straight into place, so a
+  // large table never holds a second or half-grown copy of its file.
+  TextBuffer result;
   if (std::fseek(file, 0, SEEK_END) == 0) {
     long size = std::ftell(file);
-    if (size > 0) result.resize(static_cast<size_t>(size));
+    if (size > 0) result.resize_for_overwrite(static_cast<size_t>(size));
     std::rewind(file);
   }
-  size_t got = std::fread(result.data(), 1, result.size(), file);
-  result.resize(got);
+  size_t got = result.size() == 0 ? 0 : std::fread(result.data(), 1, result.size(), file);
+  result.resize_for_overwrite(got);
   char chunk[1 << 16];
-  while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) result.append(chunk, got);
+  while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) result.append({chunk, got});
   bool ok = !std::ferror(file);
   std::fclose(file);
   if (ok) bytes = std::move(result);
@@ -54,43 +55,50 @@ std::string unescape_name(std::string_view raw) {
 
 class TableLoader {
  public:
-  TableLoader(TextTable& table, std::string& bytes)
-      : table_(table), bytes_(bytes), separator_(table.separator_) {}
+  TableLoader(TextTable& table, TextBuffer& bytes)
+      : table_(table), buffer_(bytes), bytes_(bytes.data()), size_(bytes.size()),
+        separator_(table.separator_) {}
 
   void run() {
     size_t data_begin = read_header();
     read_rows(data_begin);
-    bytes_.resize(written_);
-    table_.text_ = std::move(bytes_);
+    buffer_.resize_for_overwrite(written_);
+    buffer_.shrink_to_fit();
+    table_.text_ = std::move(buffer_);
     table_.move_last();
   }
 
  private:
   // A CR directly before an LF is no part of the data.
   bool is_dropped_cr(size_t at) const {
-    return bytes_[at] == '\r' && at + 1 < bytes_.size() && bytes_[at + 1] == '\n';
+    return bytes_[at] == '\r' && at + 1 < size_ && bytes_[at + 1] == '\n';
   }
 
   // Adds the columns of the first line; returns where the data begins. A
   // header that the file ends inside loses its unfinished last name.
   size_t read_header() {
     size_t begin = 0;
-    for (size_t at = 0; at < bytes_.size(); ++at) {
+    for (size_t at = 0; at < size_; ++at) {
       if (is_dropped_cr(at)) continue;
       if (bytes_[at] != '\n' && bytes_[at] != separator_) continue;
       size_t end = at;
       if (bytes_[at] == '\n' && end > begin && bytes_[end - 1] == '\r') --end;
-      table_.add_column(unescape_name(std::string_view(bytes_).substr(begin, end - begin)));
+      table_.add_column(unescape_name(std::string_view(bytes_ + begin, end - begin)));
       begin = at + 1;
       if (bytes_[at] == '\n') return begin;
     }
-    return bytes_.size();
+    return size_;
   }
 
   void reserve_rows(size_t data_begin) {
-    size_t data_size = bytes_.size() - data_begin;
-    size_t lines = static_cast<size_t>(std::count(bytes_.begin() + static_cast<long>(data_begin),
-                                                  bytes_.end(), '\n')) + 1;
+    size_t data_size = size_ - data_begin;
+    size_t lines = 1;
+    const char* const end = bytes_ + size_;
+    for (const char* at = bytes_ + data_begin; at < end; ++at) {
+      at = static_cast<const char*>(std::memchr(at, '\n', static_cast<size_t>(end - at)));
+      if (!at) break;
+      ++lines;
+    }
     size_t columns = static_cast<size_t>(table_.column_count());
     // Every stored field ends at a separator or a line end, so the data size
     // bounds the fields even when the header names very many columns.
@@ -104,8 +112,8 @@ class TableLoader {
     std::array<bool, 256> special{};
     for (char c : {'\n', '\r', '\\', '\0', separator_}) special[static_cast<unsigned char>(c)] = true;
     const size_t columns = static_cast<size_t>(table_.column_count());
-    char* const bytes = bytes_.data();
-    const size_t size = bytes_.size();
+    char* const bytes = bytes_;
+    const size_t size = size_;
     std::vector<uint64_t> ends;
     size_t at = data_begin;
     while (at < size) {
@@ -157,19 +165,22 @@ class TableLoader {
   }
 
   TextTable& table_;
-  std::string& bytes_;
+  TextBuffer& buffer_;
+  char* const bytes_;
+  const size_t size_;
   const char separator_;
   size_t written_ = 0;
 };
 
 void TextTable::load_from_bytes(std::string_view bytes) {
-  std::string owned(bytes);
+  TextBuffer owned;
+  owned.append(bytes);
   clear();
   TableLoader(*this, owned).run();
 }
 
 bool TextTable::load(std::string_view path) {
-  std::string bytes;
+  TextBuffer bytes;
   if (!read_whole_file(path, bytes)) return false;
   clear();
   TableLoader(*this, bytes).run();

@@ -28,8 +28,7 @@ void TextTable::add_row() {
 
 void TextTable::clear() {
   column_names_.clear();
-  text_.clear();
-  text_.shrink_to_fit();
+  text_.reset();
   narrow_ends_ = {};
   wide_ends_ = {};
   rows_ = {};
@@ -170,7 +169,7 @@ void TextTable::rewrite_row(size_t row, std::span<const std::optional<std::strin
   uint64_t end = 0;
   for (const std::optional<std::string>& field : fields) {
     if (field) {
-      text_ += *field;
+      text_.append(*field);
       end += field->size();
       ends.push_back(end);
     } else {

@@ -13,6 +13,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "tables/text_buffer.h"
 #include "tables/text_matcher.h"
 
 namespace zor {
@@ -98,7 +99,7 @@ class TextTable {
   bool walk_to_match(const Locator& locator);
 
   std::vector<std::string> column_names_;
-  std::string text_;
+  TextBuffer text_;
   std::vector<uint16_t> narrow_ends_;
   std::vector<uint64_t> wide_ends_;
   std::vector<RowSpan> rows_;

@@ -1,5 +1,162 @@
 #include "wizard/page2.h"
 
-CPage2::CPage2(CKorPropertySheet* sheet, QWidget* parent) : QWidget(parent), sheet_(sheet) {
-  tree_.build_default_tree();
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <vector>
+
+#include "controls/tree_list_ctrl.h"
+#include "wizard/element_dialog.h"
+#include "wizard/kor_property_sheet.h"
+#include "wizard/page234_buttons.h"
+#include "wizard/page234_prompter.h"
+
+namespace {
+
+constexpr int kNameColumn = 0;
+constexpr int kContentColumn = 1;
+const char* const kProtectedName = "Hang";
+
+}  // namespace
+
+CPage2::CPage2(CKorPropertySheet* sheet, QWidget* parent)
+    : QWidget(parent), sheet_(sheet), control_(new CTreeListCtrl) {
+  control_->setObjectName("label_tree");
+  control_->InsertColumn(kNameColumn, "Elemek", CTreeListCtrl::kAlignLeft, 150);
+  control_->InsertColumn(kContentColumn, "Tartalom", CTreeListCtrl::kAlignLeft, 390);
+  connect(control_, &CTreeListCtrl::itemsSorted, this, &CPage2::take_tree_from_control);
+
+  auto* element_box = new QGroupBox(QStringLiteral("Elem"));
+  auto* element_row = new QHBoxLayout(element_box);
+  element_row->addWidget(page_button("add", "Hozzáad", this, &CPage2::add_element));
+  element_row->addWidget(page_button("modify", "Módosít", this, &CPage2::modify_element));
+  element_row->addWidget(page_button("delete", "Töröl", this, &CPage2::delete_element));
+
+  auto* file_box = new QGroupBox(QStringLiteral("Fa"));
+  auto* file_row = new QHBoxLayout(file_box);
+  file_row->addWidget(page_button("load", "Megnyitás fájlból", this, &CPage2::load_from_file));
+  file_row->addWidget(page_button("save", "Mentés fájlba", this, &CPage2::save_to_file));
+
+  auto* commands = new QHBoxLayout;
+  commands->addWidget(element_box);
+  commands->addStretch();
+  commands->addWidget(file_box);
+
+  auto* frame = new QGroupBox;
+  auto* frame_layout = new QVBoxLayout(frame);
+  frame_layout->addWidget(control_, 1);
+  frame_layout->addLayout(commands);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(frame, 1);
+  layout->addLayout(navigation_row(sheet_, CKorPropertySheet::kInputPage,
+                                   CKorPropertySheet::kConnectionPage));
+
+  zor::LabelTree default_tree;
+  default_tree.build_default_tree();
+  show_tree(default_tree);
+}
+
+QTreeWidgetItem* CPage2::selected_item() const {
+  QList<QTreeWidgetItem*> selected = control_->selectedItems();
+  return selected.isEmpty() ? nullptr : selected.first();
+}
+
+void CPage2::add_element() {
+  QTreeWidgetItem* item = selected_item();
+  if (!item) return;
+  ElementDialog dialog(ElementDialog::Mode::kNew, std::string(), std::string(),
+                       control_->GetItemText(item, kContentColumn), this);
+  if (!zor::page_prompter().run_dialog(dialog)) return;
+  QTreeWidgetItem* child = control_->InsertItem(dialog.name(), item);
+  control_->SetItemText(child, kContentColumn, dialog.content());
+  item->setExpanded(true);
+  take_tree_from_control();
+}
+
+void CPage2::modify_element() {
+  QTreeWidgetItem* item = selected_item();
+  if (!item || control_->GetItemText(item, kNameColumn) == kProtectedName) return;
+  std::string parent_content =
+      item->parent() ? control_->GetItemText(item->parent(), kContentColumn) : std::string();
+  ElementDialog dialog(ElementDialog::Mode::kModify, control_->GetItemText(item, kNameColumn),
+                       control_->GetItemText(item, kContentColumn), parent_content, this);
+  if (!zor::page_prompter().run_dialog(dialog)) return;
+  control_->SetItemText(item, kNameColumn, dialog.name());
+  control_->SetItemText(item, kContentColumn, dialog.content());
+  take_tree_from_control();
+}
+
+void CPage2::delete_element() {
+  QTreeWidgetItem* item = selected_item();
+  if (!item || control_->GetItemText(item, kNameColumn) == kProtectedName) return;
+  if (!zor::page_prompter().ask_yes_no(
+          this, QString::fromUtf8("Törlés"),
+          QString::fromUtf8("Valóban törölni akarja a kiválasztott elemet?")))
+    return;
+  control_->DeleteItem(item);
+  take_tree_from_control();
+}
+
+void CPage2::save_to_file() {
+  std::optional<std::string> chosen = zor::page_prompter().choose_save_file(
+      this, QString::fromUtf8("Fát tartalmazó állomány mentése"),
+      QString::fromUtf8(zor::kDefaultLabelTreeFile.data(), zor::kDefaultLabelTreeFile.size()));
+  if (!chosen) return;
+  std::string path = zor::with_txt_extension(*chosen);
+  if (!zor::save_label_tree(tree_, path)) zor::page_prompter().warn(this, zor::save_failed_message(path));
+}
+
+void CPage2::load_from_file() {
+  std::optional<std::string> chosen = zor::page_prompter().choose_open_file(
+      this, QString::fromUtf8("Fát tartalmazó állomány választása"),
+      QString::fromUtf8(zor::kDefaultLabelTreeFile.data(), zor::kDefaultLabelTreeFile.size()));
+  if (!chosen) return;
+  zor::LabelTree loaded;
+  if (!zor::load_label_tree(loaded, *chosen)) {
+    zor::page_prompter().warn(this, zor::load_failed_message(*chosen));
+    return;
+  }
+  show_tree(loaded);
+}
+
+void CPage2::show_tree(const zor::LabelTree& tree) {
+  control_->DeleteAllItems();
+  // Parents come before their children in pre-order, so each node finds its
+  // parent's item already made; no recursion, whatever the depth.
+  std::vector<std::pair<const zor::LabelNode*, QTreeWidgetItem*>> made;
+  tree.visit_preorder([&](const zor::LabelNode& node, int depth) {
+    made.resize(static_cast<size_t>(depth));
+    QTreeWidgetItem* parent = depth > 0 ? made.back().second : nullptr;
+    QTreeWidgetItem* item = control_->InsertItem(node.name, parent);
+    control_->SetItemText(item, kContentColumn, node.content);
+    control_->SetItemBold(item, node.emphasised);
+    made.emplace_back(&node, item);
+  });
+  if (control_->topLevelItemCount() > 0) control_->topLevelItem(0)->setExpanded(true);
+  take_tree_from_control();
+}
+
+void CPage2::take_tree_from_control() {
+  zor::LabelTree tree;
+  std::vector<std::pair<QTreeWidgetItem*, zor::LabelNode*>> pending;
+  for (int index = control_->topLevelItemCount() - 1; index >= 0; --index)
+    pending.emplace_back(control_->topLevelItem(index), nullptr);
+  while (!pending.empty()) {
+    auto [item, parent] = pending.back();
+    pending.pop_back();
+    zor::LabelNode* node = tree.add_node(parent, control_->GetItemText(item, kNameColumn),
+                                         control_->GetItemText(item, kContentColumn));
+    node->emphasised = control_->IsItemBold(item);
+    for (int child = item->childCount() - 1; child >= 0; --child)
+      pending.emplace_back(item->child(child), node);
+  }
+  tree_ = std::move(tree);
+}
+
+const zor::LabelTree* label_tree_of(const CKorPropertySheet* sheet) {
+  auto* page = sheet ? qobject_cast<CPage2*>(sheet->created_page(CKorPropertySheet::kLabelPage))
+                     : nullptr;
+  return page ? &page->label_tree() : nullptr;
 }

@@ -1,3 +1,160 @@
 #include "wizard/page23.h"
 
-CPage23::CPage23(CKorPropertySheet* sheet, QWidget* parent) : QWidget(parent), sheet_(sheet) {}
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "platform/encoding.h"
+#include "wizard/kor_property_sheet.h"
+#include "wizard/page2.h"
+#include "wizard/page234_buttons.h"
+#include "wizard/page234_prompter.h"
+#include "wizard/page234_row_view.h"
+
+namespace {
+
+const QString kDefaultFile =
+    QString::fromUtf8(zor::kDefaultConnectionFile.data(), zor::kDefaultConnectionFile.size());
+
+std::vector<std::vector<std::string>> rows_of(const zor::ConnectionList& list) {
+  std::vector<std::vector<std::string>> rows;
+  rows.reserve(list.count());
+  for (const zor::SoundConnection& connection : list.rows())
+    rows.emplace_back(connection.values.begin(), connection.values.end());
+  return rows;
+}
+
+}  // namespace
+
+CPage23::CPage23(CKorPropertySheet* sheet, QWidget* parent)
+    : QWidget(parent),
+      sheet_(sheet),
+      view_(new CRowListView({{"Hang 1", 75}, {"Hang 2", 75}, {"Hang 3", 75}}, true)) {
+  view_->setObjectName("connections");
+  connect(view_, &CRowListView::sortRequested, this, &CPage23::sort_rows);
+
+  auto* file_box = new QGroupBox(QStringLiteral("Hangkapcsolatok"));
+  auto* file_column = new QVBoxLayout(file_box);
+  file_column->addWidget(page_button("load", "Megnyitás fájlból", this, &CPage23::load_from_file));
+  file_column->addWidget(page_button("save", "Mentés fájlba", this, &CPage23::save_to_file));
+  file_column->addStretch();
+
+  auto* element_box = new QGroupBox(QStringLiteral("Elem"));
+  auto* element_grid = new QGridLayout(element_box);
+  for (size_t position = 0; position < choices_.size(); ++position) {
+    auto* combo = new QComboBox;
+    combo->setObjectName(QStringLiteral("hang%1").arg(position + 1));
+    combo->setEditable(false);
+    combo->setMinimumContentsLength(8);
+    choices_[position] = combo;
+    int column = static_cast<int>(position);
+    element_grid->addWidget(new QLabel(QString::fromStdString(std::string(
+                                zor::kConnectionColumns[position]))),
+                            0, column);
+    element_grid->addWidget(combo, 1, column);
+  }
+  auto* element_buttons = new QHBoxLayout;
+  element_buttons->addWidget(page_button("add", "Hozzáad", this, &CPage23::add_connection));
+  element_buttons->addWidget(page_button("delete", "Töröl", this, &CPage23::delete_connections));
+  element_buttons->addWidget(page_button("refresh", "Frissít", this, &CPage23::refresh_choices));
+  element_grid->addLayout(element_buttons, 2, 0, 1, 3);
+  element_grid->setRowStretch(3, 1);
+
+  auto* side = new QVBoxLayout;
+  side->addWidget(file_box);
+  side->addWidget(element_box);
+  side->addStretch();
+
+  auto* frame = new QGroupBox;
+  auto* frame_layout = new QHBoxLayout(frame);
+  frame_layout->addWidget(view_, 1);
+  frame_layout->addLayout(side);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(frame, 1);
+  layout->addLayout(navigation_row(sheet_, CKorPropertySheet::kLabelPage,
+                                   CKorPropertySheet::kSpecificationPage));
+
+  refresh_choices();
+  // The connections of the last session, if the user keeps them where the
+  // program starts; a missing file leaves the list empty without a word.
+  zor::load_connections(connections_, zor::kDefaultConnectionFile);
+  show_rows({0});
+}
+
+void CPage23::add_connection() {
+  zor::SoundConnection connection;
+  for (size_t position = 0; position < choices_.size(); ++position)
+    connection.values[position] = connections_.value_of_choice(choices_[position]->currentIndex());
+  std::vector<size_t> selected = view_->selected_rows();
+  if (connections_.append(std::move(connection))) selected = {0};
+  show_rows(selected);
+}
+
+void CPage23::delete_connections() {
+  std::vector<size_t> selected = view_->selected_rows();
+  if (selected.empty()) return;
+  connections_.remove(selected);
+  show_rows({});
+}
+
+void CPage23::refresh_choices() {
+  const zor::LabelTree* tree = label_tree_of(sheet_);
+  if (!tree || !connections_.refresh_choices(*tree)) {
+    zor::page_prompter().inform(sheet_ ? static_cast<QWidget*>(sheet_) : this,
+                                QString::fromStdString(
+                                    zor::from_cp1250(zor::empty_label_tree_message())));
+    return;
+  }
+  std::vector<std::string> entries = connections_.choice_entries();
+  for (QComboBox* combo : choices_) {
+    combo->clear();
+    for (const std::string& entry : entries)
+      combo->addItem(QString::fromStdString(zor::from_cp1250(entry)));
+    combo->setCurrentIndex(0);
+  }
+}
+
+void CPage23::save_to_file() {
+  std::optional<std::string> chosen = zor::page_prompter().choose_save_file(
+      this, QString::fromUtf8("A hangkapcsolatokat tartalmazó állomány mentése"), kDefaultFile);
+  if (!chosen) return;
+  std::string path = zor::with_txt_extension(*chosen);
+  if (!zor::save_connections(connections_, path))
+    zor::page_prompter().warn(this, zor::save_failed_message(path));
+}
+
+void CPage23::load_from_file() {
+  std::optional<std::string> chosen = zor::page_prompter().choose_open_file(
+      this, QString::fromUtf8("Hangkapcsolatokat tartalmazó állomány választása"), kDefaultFile);
+  if (!chosen) return;
+  if (!zor::load_connections(connections_, *chosen)) {
+    zor::page_prompter().warn(this, zor::load_failed_message(*chosen));
+    return;
+  }
+  show_rows({0});
+}
+
+void CPage23::show_rows(const std::vector<size_t>& selected) {
+  view_->show_rows(rows_of(connections_), selected);
+}
+
+void CPage23::sort_rows(int column, bool ascending) {
+  std::vector<std::string> texts;
+  for (const zor::SoundConnection& connection : connections_.rows())
+    texts.push_back(connection.values[static_cast<size_t>(column)]);
+  std::vector<size_t> order = sorted_row_order(texts, ascending);
+  std::vector<size_t> selected = positions_after(order, view_->selected_rows());
+  connections_.reorder(order);
+  show_rows(selected);
+}
+
+const zor::ConnectionList* connections_of(const CKorPropertySheet* sheet) {
+  auto* page =
+      sheet ? qobject_cast<CPage23*>(sheet->created_page(CKorPropertySheet::kConnectionPage))
+            : nullptr;
+  return page ? &page->connections() : nullptr;
+}

@@ -1,7 +1,159 @@
 #include "wizard/page3.h"
 
-CPage3::CPage3(CKorPropertySheet* sheet, QWidget* parent) : QWidget(parent), sheet_(sheet) {}
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "platform/encoding.h"
+#include "wizard/kor_property_sheet.h"
+#include "wizard/page2.h"
+#include "wizard/page23.h"
+#include "wizard/page234_buttons.h"
+#include "wizard/page234_prompter.h"
+#include "wizard/page234_row_view.h"
+
+namespace {
+
+const std::vector<CRowListView::Column> kColumns = {
+    {"Azonosító", 60},      {"Tipus", 40},      {"Hang", 40},          {"Előtte", 45},
+    {"Utána", 45},          {"Poz. szóban", 70}, {"Szó szótagszáma", 90}, {"Poz. mondatban", 80},
+    {"Szövegszó", 70},      {"A:-k száma", 30}, {"E:-k száma", 30},    {"Más h,mgh-ok száma", 30}};
+
+const QString kDefaultFile = QString::fromUtf8(zor::kDefaultSpecificationFile.data(),
+                                               zor::kDefaultSpecificationFile.size());
+
+std::vector<std::vector<std::string>> rows_of(const zor::SpecificationList& list) {
+  std::vector<std::vector<std::string>> rows;
+  rows.reserve(list.count());
+  for (const zor::Specification& record : list.rows())
+    rows.emplace_back(record.fields.begin(), record.fields.end());
+  return rows;
+}
+
+}  // namespace
+
+CPage3::CPage3(CKorPropertySheet* sheet, QWidget* parent)
+    : QWidget(parent), sheet_(sheet), view_(new CRowListView(kColumns, false)) {
+  view_->setObjectName("specifications");
+  connect(view_, &CRowListView::sortRequested, this, &CPage3::sort_rows);
+
+  auto* element_box = new QGroupBox(QStringLiteral("Elem"));
+  auto* element_row = new QHBoxLayout(element_box);
+  element_row->addWidget(page_button("new", "Új spec.", this, &CPage3::new_specification));
+  element_row->addWidget(page_button("copy", "Másol", this, &CPage3::copy_specification));
+  element_row->addWidget(page_button("modify", "Módosít", this, &CPage3::modify_specification));
+  element_row->addWidget(page_button("delete", "Töröl", this, &CPage3::delete_specification));
+
+  auto* file_box = new QGroupBox(QString::fromUtf8("Specifikációk"));
+  auto* file_row = new QHBoxLayout(file_box);
+  file_row->addWidget(page_button("load", "Megnyitás fájlból", this, &CPage3::load_from_file));
+  file_row->addWidget(page_button("save", "Mentés fájlba", this, &CPage3::save_to_file));
+
+  auto* commands = new QHBoxLayout;
+  commands->addWidget(element_box);
+  commands->addStretch();
+  commands->addWidget(file_box);
+
+  auto* frame = new QGroupBox;
+  auto* frame_layout = new QVBoxLayout(frame);
+  frame_layout->addWidget(view_, 1);
+  frame_layout->addLayout(commands);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(frame, 1);
+  layout->addLayout(navigation_row(sheet_, CKorPropertySheet::kConnectionPage,
+                                   CKorPropertySheet::kOutputPage));
+}
 
 bool CPage3::load_specification_file(const std::string& cp1250_path) {
-  return zor::load_specifications(specifications_, cp1250_path);
+  if (!zor::load_specifications(specifications_, cp1250_path)) return false;
+  show_rows({0});
+  return true;
+}
+
+std::optional<zor::SpecificationChoices> CPage3::dialog_choices() {
+  const zor::LabelTree* tree = label_tree_of(sheet_);
+  if (!tree || tree->is_empty()) {
+    zor::page_prompter().inform(
+        this, QString::fromStdString(zor::from_cp1250(zor::empty_label_tree_message())));
+    return std::nullopt;
+  }
+  const zor::ConnectionList* connections = connections_of(sheet_);
+  if (!connections || connections->count() == 0) {
+    zor::page_prompter().inform(
+        this, QString::fromUtf8("Nincs hangkapcsolat megadva! Lapozzon az 3. oldalra!"));
+    return std::nullopt;
+  }
+  return zor::SpecificationChoices{tree->sound_inventory(), tree->label_names(),
+                                   connections->connection_texts()};
+}
+
+void CPage3::new_specification() {
+  std::optional<zor::SpecificationChoices> choices = dialog_choices();
+  if (!choices) return;
+  zor::SpecificationForm form = zor::default_specification_form(*choices);
+  SpecificationDialog dialog(SpecificationDialog::Mode::kNew, std::move(*choices), form, this);
+  if (!zor::page_prompter().run_dialog(dialog)) return;
+  std::vector<size_t> selected = view_->selected_rows();
+  if (specifications_.append(dialog.record())) selected = {0};
+  show_rows(selected);
+}
+
+void CPage3::copy_specification() { edit_selected(SpecificationDialog::Mode::kCopy); }
+
+void CPage3::modify_specification() { edit_selected(SpecificationDialog::Mode::kModify); }
+
+void CPage3::edit_selected(SpecificationDialog::Mode mode) {
+  std::optional<zor::SpecificationChoices> choices = dialog_choices();
+  if (!choices) return;
+  std::vector<size_t> selected = view_->selected_rows();
+  if (selected.empty()) return;
+  size_t row = selected.front();
+  zor::SpecificationForm form =
+      zor::decode_specification(specifications_.row(row), *choices);
+  SpecificationDialog dialog(mode, std::move(*choices), form, this);
+  if (!zor::page_prompter().run_dialog(dialog)) return;
+  if (mode == SpecificationDialog::Mode::kModify)
+    specifications_.replace(row, dialog.record());
+  else
+    specifications_.append(dialog.record());
+  show_rows(selected);
+}
+
+void CPage3::delete_specification() {
+  std::vector<size_t> selected = view_->selected_rows();
+  if (selected.empty()) return;
+  specifications_.remove(selected);
+  show_rows({});
+}
+
+void CPage3::save_to_file() {
+  std::optional<std::string> chosen = zor::page_prompter().choose_save_file(
+      this, QString::fromUtf8("A specifikációkat tartalmazó állomány mentése"), kDefaultFile);
+  if (!chosen) return;
+  std::string path = zor::with_txt_extension(*chosen);
+  if (!zor::save_specifications(specifications_, path))
+    zor::page_prompter().warn(this, zor::save_failed_message(path));
+}
+
+void CPage3::load_from_file() {
+  std::optional<std::string> chosen = zor::page_prompter().choose_open_file(
+      this, QString::fromUtf8("Specifikációt tartalmazó állomány választása"), kDefaultFile);
+  if (!chosen) return;
+  if (!load_specification_file(*chosen))
+    zor::page_prompter().warn(this, zor::load_failed_message(*chosen));
+}
+
+void CPage3::show_rows(const std::vector<size_t>& selected) {
+  view_->show_rows(rows_of(specifications_), selected);
+}
+
+void CPage3::sort_rows(int column, bool ascending) {
+  std::vector<std::string> texts;
+  for (const zor::Specification& record : specifications_.rows())
+    texts.push_back(record.fields[static_cast<size_t>(column)]);
+  std::vector<size_t> order = sorted_row_order(texts, ascending);
+  std::vector<size_t> selected = positions_after(order, view_->selected_rows());
+  specifications_.reorder(order);
+  show_rows(selected);
 }

@@ -101,6 +101,19 @@ TEST(ConvertCommand, ListsEachBrokenSetUnderItsKindAndConvertsTheRest) {
   EXPECT_EQ(expected_rows.size(), 100u - mismatched.size() - unopened.size());
 }
 
+TEST(ConvertCommand, GeneratorWritesTheSameCorpusForTheSameSeed) {
+  ScratchDir first, second;
+  std::string a = generate(first, 20), b = generate(second, 20);
+  size_t files = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(a)) {
+    std::string name = entry.path().filename().string();
+    if (name == "list.txt" || name == "broken.txt") continue;  // they hold the folder's path
+    EXPECT_EQ(read_bytes(entry.path()), read_bytes(std::filesystem::path(b) / name)) << name;
+    ++files;
+  }
+  EXPECT_GT(files, 60u);
+}
+
 TEST(ConvertCommand, ExitsWithTheStatusOfWhatWentWrong) {
   ScratchDir dir;
   std::string corpus = generate(dir, 3);
@@ -129,6 +142,32 @@ TEST(ConvertCommand, ExitsWithTheStatusOfWhatWentWrong) {
     EXPECT_EQ(run(cli + c.arguments, dir, errors), c.status);
     EXPECT_NE(errors.find(c.message), std::string::npos) << errors;
   }
+}
+
+TEST(ConvertCommand, DrawsTheProgressBarOnATerminalUnlessQuiet) {
+  ScratchDir dir;
+  std::string corpus = generate(dir, 3);
+  const std::string cli = shell_quoted(ZOR_CLI_PATH) + " convert --out-dir " +
+                          shell_quoted(dir.file("out")) + " " + shell_quoted(corpus + "/s00001.wav") +
+                          " " + shell_quoted(corpus + "/s00002.wav") + " " +
+                          shell_quoted(dir.file("gone.wav"));
+  // script(1) gives the program a terminal and copies what it writes there.
+  auto on_terminal = [&](const std::string& command) {
+    std::string output_file = dir.file("terminal.txt");
+    std::string ignored;
+    EXPECT_EQ(run("script -qec " + shell_quoted(command) + " " + shell_quoted(output_file), dir,
+                  ignored),
+              0);
+    return read_bytes(output_file);
+  };
+  std::string shown = on_terminal(cli);
+  // Two of the three recordings converted; the bar ends on its own line.
+  EXPECT_NE(shown.find("Konverzió [" + std::string(26, '#') + std::string(14, ' ') + "] 2/3\r\n"),
+            std::string::npos)
+      << shown;
+  std::string quiet = on_terminal(cli + " --quiet");
+  EXPECT_EQ(quiet.find("Konverzió"), std::string::npos) << quiet;
+  EXPECT_NE(quiet.find("Nem tudtam megyitni"), std::string::npos) << quiet;
 }
 
 TEST(ConvertCommand, InterruptCancelsAfterTheCurrentRecording) {

@@ -25,6 +25,22 @@ TEST(SplitTextLines, CutsEachLineAtItsFirstZeroByte) {
   EXPECT_EQ(split_text_lines(text), (std::vector<std::string>{"ab", "ef"}));
 }
 
+TEST(ReadFileBytes, ReadsFilesOfAnySizeAndRefusesFolders) {
+  ScratchDir dir;
+  for (size_t size : {size_t{0}, size_t{4095}, size_t{4096}, size_t{300001}}) {
+    std::string content;
+    for (size_t i = 0; i < size; ++i) content.push_back(static_cast<char>(i * 7 % 251));
+    write_bytes(dir.path() / "f.bin", content);
+    std::string bytes = "old";
+    ASSERT_TRUE(read_file_bytes(dir.file("f.bin"), bytes)) << size;
+    EXPECT_EQ(bytes, content) << size;
+  }
+  std::string untouched = "kept";
+  EXPECT_FALSE(read_file_bytes(dir.path().string(), untouched));
+  EXPECT_FALSE(read_file_bytes(dir.file("missing"), untouched));
+  EXPECT_EQ(untouched, "kept");
+}
+
 TEST(TextFileWriter, StoresEveryLineFeedAsCrLf) {
   ScratchDir dir;
   TextFileWriter writer;

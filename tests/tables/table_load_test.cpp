@@ -84,6 +84,19 @@ TEST(TableLoad, NamesAndFieldsOfAnyLengthLoadInFull) {
   EXPECT_EQ(table.cell(2, 2), std::optional<std::string_view>("2"));
 }
 
+TEST(TableLoad, RowsAroundThe32KiBStorageStepKeepEveryField) {
+  for (size_t length : {32766u, 32767u, 32768u, 32769u}) {
+    std::string first(length - 1, 'a');
+    TextTable table;
+    table.set_separator('\t');
+    table.load_from_bytes("A\tB\tC\n" + first + "\tb\n\t\n");
+    EXPECT_EQ(table.cell(1, 1), std::optional<std::string_view>(first)) << length;
+    EXPECT_EQ(table.cell(1, 2), std::optional<std::string_view>("b")) << length;
+    EXPECT_EQ(table.cell(1, 3), std::nullopt) << length;
+    EXPECT_EQ(table.cell(2, 1), std::optional<std::string_view>("")) << length;
+  }
+}
+
 TEST(TableLoad, CursorEndsOnTheLastRow) {
   TextTable table;
   table.set_separator('\t');

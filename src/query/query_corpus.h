@@ -1,0 +1,116 @@
+#pragma once
+// The word and sound tables as the query reads them: the facts every
+// specification tests, taken once per run from the loaded tables, so that a
+// specification costs one pass over compact arrays instead of field look-ups
+// and table searches.
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "query/query_texts.h"
+#include "tables/text_table.h"
+
+namespace zor {
+
+// Small integer ids for the texts of one column family. Id 0 is the missing
+// field; find() gives kUnknownText for a text no row holds.
+class TextIds {
+ public:
+  static constexpr std::uint32_t kMissing = 0;
+  static constexpr std::uint32_t kUnknownText = UINT32_MAX;
+
+  TextIds();
+  std::uint32_t add(FieldText text);
+  std::uint32_t find(std::string_view text) const;
+  size_t size() const { return texts_.size(); }
+  // The text of an id; the missing field reads as "".
+  std::string_view text(std::uint32_t id) const { return texts_[id]; }
+
+ private:
+  struct Hash {
+    using is_transparent = void;
+    size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+  };
+  std::vector<std::string> texts_;
+  std::unordered_map<std::string, std::uint32_t, Hash, std::equal_to<>> ids_;
+};
+
+// A duration as the query counts it: the field's number truncated toward
+// zero; outside the 32-bit range or not finite it is the lowest 32-bit value.
+std::int32_t duration_of(FieldText field);
+
+struct WordFacts {
+  bool has_syllables = false;  // a missing syllable field meets no condition
+  double syllables = 0.0;
+  LongVowelCounts long_vowels;
+  std::uint32_t position = TextIds::kMissing;   // SZO_POZ
+  std::uint32_t text_word = TextIds::kMissing;  // SZO_SZOVEGSZO
+  std::int32_t duration = 0;                    // SZO_HOSSZ
+};
+
+// The neighbour columns in the order of a before context followed by an
+// after context: third, second, first sound before; first, second, third
+// sound after.
+inline constexpr int kNeighbourCount = 6;
+
+struct SoundFacts {
+  // Equal keys for equal SZO_SORSZ texts (missing reads as ""): the word's row
+  // when one has the number, otherwise kUnmatchedWord plus an id of the text.
+  std::uint32_t word_key = 0;
+  std::int32_t word_row = -1;  // 1-based row of the sound's word, -1 when no word has its number
+  std::int32_t duration = 0;   // HANG_HOSSZ
+  std::uint32_t position = TextIds::kMissing;  // HANG_POZ
+  std::uint32_t labels = 0;                    // HANG_CIMKE, an id of label_lists()
+  std::uint32_t neighbour_labels[kNeighbourCount] = {};
+  std::uint8_t neighbour_present = 0;  // bit k: neighbour k is not empty
+};
+
+class QueryCorpus {
+ public:
+  // The tables must stay loaded, unchanged, while the corpus is in use.
+  QueryCorpus(const TextTable& words, const TextTable& sounds);
+
+  const TextTable& words() const { return words_; }
+  const TextTable& sounds() const { return sounds_; }
+  const std::vector<WordFacts>& word_facts() const { return word_facts_; }  // row - 1
+  const std::vector<SoundFacts>& sound_facts() const { return sound_facts_; }
+  const TextIds& word_positions() const { return word_positions_; }
+  const TextIds& text_words() const { return text_words_; }
+  const TextIds& sound_positions() const { return sound_positions_; }
+  // Every label list of the sound table (own and neighbours'), by id.
+  const TextIds& label_lists() const { return label_lists_; }
+  // The word key of the empty word number; kUnknownText when no sound has it.
+  std::uint32_t empty_word_key() const { return empty_word_key_; }
+  static constexpr std::uint32_t kUnmatchedWord = 0x80000000u;
+  // The rows whose HANG equals the symbol, in increasing order.
+  std::span<const int> rows_of_symbol(std::string_view symbol) const;
+
+ private:
+  void read_words();
+  void read_sounds();
+
+  const TextTable& words_;
+  const TextTable& sounds_;
+  std::vector<WordFacts> word_facts_;
+  std::vector<SoundFacts> sound_facts_;
+  TextIds word_positions_, text_words_, sound_positions_, label_lists_, unmatched_words_;
+  std::uint32_t empty_word_key_ = TextIds::kUnknownText;
+  int symbol_column_ = 0;
+  std::unique_ptr<ExactIndex> symbol_index_;
+};
+
+// Columns of the corpus tables by position; the rest are found by name.
+namespace column {
+inline constexpr int kWordNumber = 1, kWordSentence = 2, kWordDuration = 3, kWordSounds = 4;
+inline constexpr int kSoundNumber = 1, kSoundWord = 2, kSoundSentence = 3, kSoundLabels = 5,
+                     kSoundDuration = 6;
+// Symbol and label-list columns of the neighbours, in kNeighbourCount order.
+inline constexpr int kNeighbourSymbol[kNeighbourCount] = {9, 11, 13, 15, 17, 19};
+inline constexpr int kNeighbourLabels[kNeighbourCount] = {10, 12, 14, 16, 18, 20};
+}  // namespace column
+
+}  // namespace zor

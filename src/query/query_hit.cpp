@@ -1,0 +1,39 @@
+#include "query/query_hit.h"
+
+namespace zor {
+
+std::int64_t interval_bound(std::int64_t duration) {
+  if (duration == 0) return 10;
+  if (duration % 10 == 0) return duration;
+  return (duration / 10 + 1) * 10;
+}
+
+std::string hit_items(std::int64_t duration, std::string_view sound_number,
+                      std::string_view word_number, std::string_view sentence_number) {
+  std::string items = std::to_string(duration);
+  for (std::string_view number : {sound_number, word_number, sentence_number}) {
+    items += ';';
+    items += number;
+  }
+  return items;
+}
+
+void HitExtreme::take(const Hit& hit) {
+  duration = hit.duration;
+  sound_number = hit.sound_number;
+  word_number = hit.word_number;
+  sentence_number = hit.sentence_number;
+}
+
+std::string HitExtreme::items() const {
+  return hit_items(duration, sound_number, word_number, sentence_number);
+}
+
+void HitStatistics::add(const Hit& hit) {
+  if (count_ == 0 || hit.duration < minimum_.duration) minimum_.take(hit);
+  if (count_ == 0 || hit.duration > maximum_.duration) maximum_.take(hit);
+  ++count_;
+  sum_ += hit.duration;
+}
+
+}  // namespace zor

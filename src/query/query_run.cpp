@@ -1,0 +1,97 @@
+#include "query/query_run.h"
+
+#include "platform/encoding.h"
+#include "query/query_corpus.h"
+#include "query/query_walks.h"
+#include "query/result_writer.h"
+#include "tables/text_table.h"
+
+namespace zor {
+namespace {
+
+bool load_table(TextTable& table, const std::string& path) {
+  table.set_separator('\t');
+  return table.load(path);
+}
+
+std::string table_missing_message(const std::string& path) {
+  return "A '" + path + to_cp1250("' \nállományt nem lehet megnyitni! Kérem használja az 1. Konverzió gombot.");
+}
+
+std::string output_missing_message(const std::string& path) {
+  return "A '" + path + to_cp1250("' \nállományt nem lehet megnyitni!");
+}
+
+}  // namespace
+
+RunOutcome run_query(const std::vector<Specification>& specifications, const OutputNames& names,
+                     RunHost& host) {
+  if (!host.ask_yes_no(to_cp1250("Az 4. lapon lévő információk és az 1. 2. és 3. sorszámmal \n"
+                                 "jelzett állományok alapján a 4. és 5. állomány jön létre!\n\n"
+                                 "Valóban elindítja a lekérdezést?"),
+                       to_cp1250("Lekérdezés indítása...")))
+    return RunOutcome::declined;
+  if (specifications.empty()) {
+    host.show_message(to_cp1250("Nincs egyetlen specifikácó sem megadva! Lapozzon az 3. oldalra!"));
+    return RunOutcome::refused;
+  }
+
+  // Nothing is read from the sentence table; it only has to load, so it is
+  // not kept while the other two are in memory.
+  bool sentences_loaded = false;
+  {
+    TextTable sentences;
+    sentences_loaded = load_table(sentences, names.sentences);
+  }
+  TextTable words, sounds;
+  const bool words_loaded = load_table(words, names.words);
+  const bool sounds_loaded = load_table(sounds, names.sounds);
+  ResultWriter writer;
+  const ResultWriter::Opened opened = writer.open(names.result, names.result_dev);
+  if (!sentences_loaded || !words_loaded || !sounds_loaded || !opened.result ||
+      !opened.distribution) {
+    if (!sentences_loaded) host.show_message(table_missing_message(names.sentences));
+    if (!words_loaded) host.show_message(table_missing_message(names.words));
+    if (!sounds_loaded) host.show_message(table_missing_message(names.sounds));
+    if (!opened.result) host.show_message(output_missing_message(names.result));
+    if (!opened.distribution) host.show_message(output_missing_message(names.result_dev));
+    writer.close();
+    return RunOutcome::failed;
+  }
+
+  const std::string waiting = to_cp1250("Kis türelmet kérek...");
+  std::unique_ptr<ProgressWindow> progress = host.make_progress(to_cp1250("Lekérdezés"));
+  progress->BeginModal("Progress");
+  progress->SetRange(1, static_cast<int>(specifications.size()), 1);
+  progress->SetText(waiting);
+  writer.write_headers();
+
+  const QueryCorpus corpus(words, sounds);
+  RunOutcome outcome = RunOutcome::completed;
+  for (const Specification& spec : specifications) {
+    HitStatistics statistics;
+    find_hits(corpus, spec, [&](const Hit& hit) {
+      statistics.add(hit);
+      writer.write_hit(spec, hit);
+    });
+    if (statistics.count() > 0) writer.write_result(spec, statistics);
+    progress->StepIt();
+    progress->PumpMessages(true);
+    progress->SetText(waiting + "\n\n" + spec[kSpecName]);
+    if (progress->IsCancelled()) {
+      host.show_message("Progress Cancelled");
+      outcome = RunOutcome::cancelled;
+      break;
+    }
+  }
+
+  const std::string failed = writer.close();
+  progress->Close();
+  if (!failed.empty()) {
+    host.show_message(to_cp1250("Hiba az állomány írásakor:\n") + failed);
+    return RunOutcome::failed;
+  }
+  return outcome;
+}
+
+}  // namespace zor

@@ -1,0 +1,42 @@
+#pragma once
+// The two files a query writes: the result table (count, mean, minimum and
+// maximum per specification with hits) and the distribution table (one line
+// per hit with its 10 ms interval).
+#include <string>
+
+#include "platform/file_io.h"
+#include "query/query_hit.h"
+#include "query/specification.h"
+
+namespace zor {
+
+inline constexpr std::string_view kResultColumns =
+    "EREDMENY_SPECNEV\tEREDMENY_SPECTIPUS\tEREDMENY_DB\tEREDMENY_ATLAG\tEREDMENY_MIN\t"
+    "EREDMENY_MAX\n";
+inline constexpr std::string_view kDistributionColumns =
+    "EREDMENYSZ_SPECNEV\tEREDMENYSZ_SPECTIPUS\tEREDMENYSZ_INTERV\tEREDMENYSZ_DB\n";
+
+class ResultWriter {
+ public:
+  // Creates or empties both files; each flag tells whether that file opened.
+  struct Opened {
+    bool result = false;
+    bool distribution = false;
+  };
+  Opened open(const std::string& result_path, const std::string& distribution_path);
+
+  void write_headers();
+  void write_hit(const Specification& spec, const Hit& hit);
+  void write_result(const Specification& spec, const HitStatistics& statistics);
+
+  // Closes both files. The paths of the files whose writing failed, each
+  // followed by "\n"; empty when everything was written.
+  std::string close();
+
+ private:
+  std::string result_path_, distribution_path_;
+  TextFileWriter result_, distribution_;
+  std::string line_;
+};
+
+}  // namespace zor

@@ -1,0 +1,31 @@
+#include "query/query_walks.h"
+#include "query/word_conditions.h"
+
+namespace zor {
+
+void find_hits(const QueryCorpus& corpus, const Specification& spec, const HitSink& on_hit) {
+  if (spec[kSpecType] == kSoundType)
+    find_sound_hits(corpus, spec, on_hit);
+  else
+    find_word_hits(corpus, spec, on_hit);
+}
+
+void find_word_hits(const QueryCorpus& corpus, const Specification& spec, const HitSink& on_hit) {
+  const WordConditions conditions(spec);
+  const bool any_position = spec[kSpecSentencePosition] == kAnyPosition;
+  // A text that no row holds, the missing field included, matches no word.
+  const std::uint32_t position = corpus.word_positions().find(spec[kSpecSentencePosition]);
+  const std::uint32_t text_word = corpus.text_words().find(spec[kSpecTextWord]);
+  const TextTable& words = corpus.words();
+  const std::vector<WordFacts>& facts = corpus.word_facts();
+  for (size_t index = 0; index < facts.size(); ++index) {
+    const WordFacts& word = facts[index];
+    if (!any_position && word.position != position) continue;
+    if (word.text_word != text_word || !conditions.hold(word)) continue;
+    const int row = static_cast<int>(index) + 1;
+    on_hit(Hit{word.duration, {}, words.cell(row, column::kWordNumber).value_or(""),
+               words.cell(row, column::kWordSentence).value_or("")});
+  }
+}
+
+}  // namespace zor

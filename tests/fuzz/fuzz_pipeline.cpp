@@ -1,0 +1,53 @@
+// One fuzzed recording through the chain: conversion, then query.
+// The input is a recording (see recording_input.h) followed, after one more
+// separator, by a specification file; without one a fixed set of
+// specifications is used. Every run must finish: the files it writes are in
+// a writable folder, so a failed run is a finding.
+#include <cstdint>
+#include <filesystem>
+
+#include "conversion/conversion_run.h"
+#include "conversion/output_names.h"
+#include "fuzz_files.h"
+#include "platform/paths.h"
+#include "query/label_tree.h"
+#include "query/query_run.h"
+#include "query/specification_list.h"
+#include "recording_input.h"
+#include "support/fake_host.h"
+
+namespace {
+
+constexpr std::string_view kDefaultSpecifications =
+    "v\tH\t<V>\t<BARMI>;<BARMI>;<BARMI>\t<BARMI>;<BARMI>;<BARMI>\tBARMI\t> 0\t\t\tBARMENNYI\tBARMENNYI\tBARMENNYI\n"
+    "c\tH\t[<BARMI>;C;<SEMMI>]\t<SEMMI>;<BARMI>;V\t<BARMI>;<BARMI>;<BARMI>\tUTOLSO\t= 1\t\t\t0\tBARMENNYI\t1 v. TOBB\n"
+    "w\tSZ\t\t\t\t\t< 3\tELSO\tIGEN\tBARMENNYI\t0\tBARMENNYI\n"
+    "a\tH\ta\t<BARMI>;<BARMI>;<BARMI>\t<BARMI>;<BARMI>;<BARMI>\tELSO\t> 0\t\t\tBARMENNYI\tBARMENNYI\tBARMENNYI\n";
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
+  using namespace zor;
+  std::string_view specification_text;
+  std::string wav = fuzz::write_recording(fuzz::as_bytes(data, size), "rec", &specification_text);
+  if (specification_text.empty()) specification_text = kDefaultSpecifications;
+
+  LabelTree tree;
+  tree.build_default_tree();
+  OutputNames names = build_output_names(directory_part(wav), "out.txt");
+  ConversionInput conversion{{{file_name_part(wav), directory_part(wav)}},
+                             names.sentences, names.words, names.sounds};
+  test::FakeHost host;
+  fuzz::expect(run_conversion(conversion, tree, host) == RunOutcome::completed, "the conversion failed");
+
+  SpecificationList specifications;
+  fuzz::expect(load_specifications(specifications,
+                                   fuzz::write_scratch_file("specs.txt", specification_text)),
+               "the specifications did not load");
+  RunOutcome query = run_query(specifications.rows(), names, host);
+  fuzz::expect(query != RunOutcome::failed, "the query failed");
+  if (query != RunOutcome::completed) return 0;
+  fuzz::expect(std::filesystem::exists(names.result) && std::filesystem::exists(names.result_dev),
+               "no result tables written");
+  return 0;
+}
