@@ -1,18 +1,31 @@
 #pragma once
 // Page 1, "1. Bemeneti fájlok": the recordings to convert, in display order.
+// The list control is the store: what it shows, from the top, is what the
+// conversion reads.
+#include <QSet>
 #include <QStringList>
 #include <QWidget>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "conversion/conversion_run.h"
 
 class CKorPropertySheet;
+class CSortableList;
+class QFileInfo;
+class QLabel;
+class QTreeWidgetItem;
+class Page1Dialogs;
 
 class CPage1 : public QWidget {
   Q_OBJECT
 
  public:
+  enum Column { kNameColumn = 0, kDirectoryColumn, kSizeColumn, kDateColumn };
+
   explicit CPage1(CKorPropertySheet* sheet, QWidget* parent = nullptr);
+  ~CPage1() override;
 
   // The listed recordings in the order the list shows them: what the
   // conversion reads.
@@ -21,7 +34,25 @@ class CPage1 : public QWidget {
   // dialog of "Állomány" does.
   void add_recording_paths(const QStringList& native_paths);
 
+  // Replaces the choosers, message boxes and playback (tests use doubles).
+  void set_dialogs(std::unique_ptr<Page1Dialogs> dialogs);
+  CSortableList* wav_list() const { return list_; }
+  QString information_line() const;
+
  private:
+  void add_directory_tree();
+  void add_files();
+  void delete_selected();
+  void delete_all();
+  void play_selected();
+  void update_information_line();
+
+  void scan_directory(const QString& directory, QSet<QString>& visited);
+  void add_entry(const std::string& name, const std::string& directory, const QFileInfo& status);
+  std::string full_path(const QTreeWidgetItem* item) const;
+
   CKorPropertySheet* sheet_;
-  std::vector<zor::Recording> recordings_;
+  std::unique_ptr<Page1Dialogs> dialogs_;
+  CSortableList* list_;
+  QLabel* information_;
 };

@@ -1,0 +1,34 @@
+#include "controls/wav_reader.h"
+
+#include "platform/file_io.h"
+
+int WavReader::Open(const std::string& path) {
+  if (path.empty()) return zor::kWavNoName;
+  Close();
+  format_ = zor::WavFormat{};
+  file_ = zor::open_file(path, "rb");
+  if (!file_) return zor::kWavUnreadable;
+  std::uint64_t file_size = 0;
+  if (std::fseek(file_, 0, SEEK_END) == 0) {
+    long end = std::ftell(file_);
+    if (end > 0) file_size = static_cast<std::uint64_t>(end);
+  }
+  std::FILE* file = file_;
+  auto read_at = [file, file_size](std::uint64_t offset, void* out, std::size_t size) {
+    return offset <= file_size && size <= file_size - offset &&
+           std::fseek(file, static_cast<long>(offset), SEEK_SET) == 0 &&
+           std::fread(out, 1, size, file) == size;
+  };
+  int result = zor::parse_wav_header(read_at, file_size, format_);
+  if (result != zor::kWavOk) {
+    Close();
+    format_ = zor::WavFormat{};
+  }
+  return result;
+}
+
+int WavReader::Close() {
+  if (file_) std::fclose(file_);
+  file_ = nullptr;
+  return zor::kWavOk;
+}
