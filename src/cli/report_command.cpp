@@ -1,10 +1,107 @@
+#include "report_command.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+
 #include "commands.h"
+#include "exit_status.h"
+#include "output_options.h"
+#include "platform/encoding.h"
+#include "query/report.h"
+#include "tables/text_table.h"
+#include "terminal_host.h"
 
 namespace zor {
+namespace {
+
+// The entries the result viewer lists: the first field of every row of the
+// result table, duplicates included. None when the table cannot be loaded;
+// the report then says so itself.
+std::vector<ReportEntry> result_entries(const std::string& result_path) {
+  std::vector<ReportEntry> entries;
+  TextTable result;
+  result.set_separator('\t');
+  if (!result.load(result_path)) return entries;
+  for (bool on_row = result.move_first(); on_row; on_row = result.move_next()) {
+    entries.push_back({std::string(result.field_at(1).value_or(std::string_view{}))});
+  }
+  return entries;
+}
+
+void tick_only(std::vector<ReportEntry>& entries, const std::vector<std::string>& specs) {
+  std::vector<std::string> wanted;
+  for (const std::string& spec : specs) wanted.push_back(to_cp1250(spec));
+  for (ReportEntry& entry : entries) {
+    entry.ticked = std::find(wanted.begin(), wanted.end(), entry.name) != wanted.end();
+  }
+  for (size_t i = 0; i < wanted.size(); ++i) {
+    bool listed = std::any_of(entries.begin(), entries.end(),
+                              [&](const ReportEntry& entry) { return entry.name == wanted[i]; });
+    if (!listed) std::fprintf(stderr, "No result for the specification %s\n", specs[i].c_str());
+  }
+}
+
+// The host as it is, except that a finished report is only named, not opened.
+class NamingHost : public RunHost {
+ public:
+  explicit NamingHost(RunHost& host) : host_(host) {}
+  bool ask_yes_no(const std::string& text, const std::string& caption) override {
+    return host_.ask_yes_no(text, caption);
+  }
+  void show_message(const std::string& text, const std::string& caption) override {
+    host_.show_message(text, caption);
+  }
+  std::unique_ptr<ProgressWindow> make_progress(const std::string& title) override {
+    return host_.make_progress(title);
+  }
+  void open_document(const std::string& path) override {
+    std::printf("%s\n", native_file_name(path).c_str());
+  }
+
+ private:
+  RunHost& host_;
+};
+
+}  // namespace
+
+void add_report_flags(CLI::App& command, ReportFlags& flags) {
+  command.add_flag("--details", flags.details,
+                   "Name the sentence, word and sound behind each occurrence");
+  command.add_flag("--distribution", flags.distribution, "Print the 10 ms distribution");
+  command.add_flag("--open", flags.open, "Open the report in the desktop's default viewer");
+}
+
+RunOutcome report_results(const OutputNames& names, const std::vector<std::string>& specs,
+                          const ReportFlags& flags, RunHost& host) {
+  std::vector<ReportEntry> entries = result_entries(names.result);
+  if (!specs.empty() && !entries.empty()) tick_only(entries, specs);
+  ReportOptions options{flags.details, flags.distribution};
+  if (flags.open) return write_report(entries, options, names, host);
+  NamingHost naming(host);
+  return write_report(entries, options, names, naming);
+}
 
 void register_report_command(CLI::App& app, int& exit_code) {
-  auto* command = app.add_subcommand("report", "not yet available");
-  command->callback([&exit_code] { exit_code = 1; });
+  struct Options {
+    OutputOptions output;
+    ReportFlags flags;
+    std::vector<std::string> specs;
+    bool quiet = false;
+  };
+  auto options = std::make_shared<Options>();
+  auto* command = app.add_subcommand(
+      "report", "Write the readable report of the query's result tables");
+  options->output.add_to(*command);
+  add_report_flags(*command, options->flags);
+  command->add_option("--spec", options->specs,
+                      "Report only this specification (repeatable); default: all");
+  command->add_flag("--quiet", options->quiet, "No progress bar");
+  command->callback([options, &exit_code] {
+    TerminalHost host(options->quiet);
+    exit_code = exit_status(
+        report_results(options->output.names(), options->specs, options->flags, host));
+  });
 }
 
 }  // namespace zor

@@ -119,6 +119,7 @@ std::unique_ptr<ProgressWindow> TerminalHost::make_progress(const std::string& t
 }
 
 void TerminalHost::open_document(const std::string& path) {
+  if (!opens_documents_) return;
   if (!open_with_default_viewer(path)) {
     std::cerr << "Cannot open " << from_cp1250(path) << " with the default viewer\n";
   }

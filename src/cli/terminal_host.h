@@ -18,12 +18,15 @@ class TerminalHost : public RunHost {
   void show_message(const std::string& text, const std::string& caption) override;
   std::unique_ptr<ProgressWindow> make_progress(const std::string& title) override;
   void open_document(const std::string& path) override;
+  // Off: open_document leaves the file alone (the caller names it instead).
+  void set_opens_documents(bool opens) { opens_documents_ = opens; }
 
   // Messages shown so far, in Windows-1250 (for callers that act on them).
   const std::vector<std::string>& messages() const { return messages_; }
 
  private:
   bool quiet_;
+  bool opens_documents_ = true;
   std::vector<std::string> messages_;
 };
 

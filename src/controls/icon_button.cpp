@@ -31,6 +31,8 @@ CIconButton::CIconButton(QWidget* parent) : CIconButton(QString(), parent) {}
 
 CIconButton::CIconButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {
   setFlat(true);
+  // Enter presses it only when the page makes it the default button.
+  setAutoDefault(false);
   setAttribute(Qt::WA_Hover);
   const QPalette& colours = palette();
   for (int state = 0; state < kColourCount; state += 2) {

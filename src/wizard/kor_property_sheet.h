@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <array>
 
+class QPushButton;
 class QTabWidget;
 
 class CKorPropertySheet : public QDialog {
@@ -20,9 +21,17 @@ class CKorPropertySheet : public QDialog {
   // Shows the page, creating it first when needed.
   void show_page(int index);
 
+  QTabWidget* tabs() const { return tabs_; }
+  QPushButton* exit_button() const { return exit_button_; }
+
+  // "Kilépés", Esc and the close box all end here: the sheet closes only
+  // when the user confirms.
+  void reject() override;
+
  private:
   void ensure_page(int index);
 
   QTabWidget* tabs_;
+  QPushButton* exit_button_;
   std::array<QWidget*, kPageCount> pages_{};
 };

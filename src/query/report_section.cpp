@@ -1,0 +1,195 @@
+#include "query/report_section.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <utility>
+#include <vector>
+
+#include "platform/encoding.h"
+
+namespace zor {
+namespace {
+
+// Field numbers of the result table and the distribution table.
+constexpr int kResultType = 2;
+constexpr int kResultCount = 3;
+constexpr int kResultMean = 4;
+constexpr int kResultMin = 5;
+constexpr int kResultMax = 6;
+constexpr int kDevInterval = 3;
+constexpr int kDevOccurrence = 4;
+// Field number of the label string in the sentence, word and sound tables.
+constexpr int kLabelsField = 4;
+
+constexpr int kIntervalWidth = 10;
+constexpr size_t kPieceSize = 1 << 16;
+
+// printf's "%5s": right-aligned in the width, a longer text in full.
+void append_right_aligned(std::string& out, std::string_view text) {
+  constexpr size_t kWidth = 5;
+  if (text.size() < kWidth) out.append(kWidth - text.size(), ' ');
+  out.append(text);
+}
+
+// "%4d-%4d:\t" of the interval's bounds, then "%5d" of its tally and " \n".
+void append_interval_line(std::string& out, long long bound, int tally) {
+  char line[64];
+  int length = std::snprintf(line, sizeof line, "%4lld-%4lld:\t%5d \n",
+                             bound - kIntervalWidth, bound, tally);
+  out.append(line, static_cast<size_t>(length));
+}
+
+// A number read from a table, truncated toward zero; what does not fit an
+// int counts as the smallest int, so it never raises a maximum.
+int truncated(double number) {
+  if (!std::isfinite(number) || number <= -2147483649.0 || number >= 2147483648.0) return INT_MIN;
+  return static_cast<int>(number);
+}
+
+std::string_view text_of(FieldText field) { return field.value_or(std::string_view{}); }
+
+// What follows the number in a detail line: "): " for the extremes; in the
+// distribution "." and, on the line of the measured unit, its value.
+struct DetailMarks {
+  std::string sentence;
+  std::string word;
+  std::string sound;
+};
+
+const DetailMarks& plain_marks() {
+  static const DetailMarks marks{"): ", "): ", "): "};
+  return marks;
+}
+
+DetailMarks distribution_marks(std::string_view type, std::string_view value) {
+  std::string with_value = ". " + std::string(value) + " ms ): ";
+  return DetailMarks{".): ", type == "SZ" ? with_value : ".): ",
+                     type == "H" ? with_value : ".): "};
+}
+
+class SectionWriter {
+ public:
+  SectionWriter(const ReportTables& tables, ReportOptions options, TextFileWriter& report)
+      : tables_(tables), options_(options), report_(report) {}
+
+  void write(std::string_view name, int result_row);
+
+ private:
+  // A distribution can be long: the text goes to the file in pieces.
+  void flush(size_t at_least) {
+    if (out_.size() < at_least) return;
+    report_.write(out_);
+    out_.clear();
+  }
+
+  void write_extreme(const std::string& caption, std::string_view occurrence_text);
+  void write_details(const Occurrence& occurrence, const DetailMarks& marks);
+  void write_detail(const KeyedTable& table, const std::string& caption,
+                    const std::string& number, const std::string& mark);
+  void write_distribution(std::string_view name, std::string_view type);
+
+  const ReportTables& tables_;
+  ReportOptions options_;
+  TextFileWriter& report_;
+  std::string out_;
+};
+
+void SectionWriter::write(std::string_view name, int result_row) {
+  static const std::string kCount = to_cp1250("ÖSSZ(db):\t");
+  static const std::string kMean = to_cp1250("ÁTL.(ms):\t");
+  const TextTable& result = tables_.result.table();
+  std::string_view type = text_of(result.cell(result_row, kResultType));
+
+  out_.append("SPEC.NEV: ").append(name).append("\n");
+  out_.append(kCount);
+  append_right_aligned(out_, text_of(result.cell(result_row, kResultCount)));
+  out_.append("\n").append(kMean);
+  append_right_aligned(out_, text_of(result.cell(result_row, kResultMean)));
+  out_.append("\n");
+  write_extreme("MIN.(ms):\t", text_of(result.cell(result_row, kResultMin)));
+  write_extreme("MAX.(ms):\t", text_of(result.cell(result_row, kResultMax)));
+  if (options_.distribution) write_distribution(name, type);
+  out_.append(59, '-').append("\n\n");
+  flush(0);
+}
+
+void SectionWriter::write_extreme(const std::string& caption, std::string_view occurrence_text) {
+  Occurrence occurrence = split_occurrence(occurrence_text);
+  out_.append(caption);
+  append_right_aligned(out_, occurrence.value);
+  out_.append("\n");
+  if (options_.details) write_details(occurrence, plain_marks());
+}
+
+void SectionWriter::write_details(const Occurrence& occurrence, const DetailMarks& marks) {
+  static const std::string kSentence = "    -=Mondat(";
+  static const std::string kWord = to_cp1250("      Szó(");
+  static const std::string kSound = "      Hang(";
+  write_detail(tables_.sentences, kSentence, occurrence.sentence, marks.sentence);
+  write_detail(tables_.words, kWord, occurrence.word, marks.word);
+  write_detail(tables_.sounds, kSound, occurrence.sound, marks.sound);
+}
+
+void SectionWriter::write_detail(const KeyedTable& table, const std::string& caption,
+                                 const std::string& number, const std::string& mark) {
+  if (number.empty()) return;
+  std::optional<std::string_view> labels = table.first_field(number, kLabelsField);
+  if (!labels) return;
+  out_.append(caption).append(number).append(mark).append(*labels).append("\n");
+}
+
+// One pass over the specification's distribution rows: the largest interval
+// value gives the intervals shown, and each row goes to the interval whose
+// upper bound equals its value exactly (20 and 20.0 alike), in file order.
+void SectionWriter::write_distribution(std::string_view name, std::string_view type) {
+  static const std::string kCaption = to_cp1250("ELOSZLÁSOK(db):\n");
+  out_.append(kCaption);
+  const TextTable& dev = tables_.result_dev.table();
+  std::span<const int> rows = tables_.result_dev.rows(name);
+
+  int top = 0;
+  for (int row : rows) top = std::max(top, truncated(read_number(text_of(dev.cell(row, kDevInterval)))));
+  const long long last_bound = top - top % kIntervalWidth;
+
+  // (interval number, row) of every row that some shown interval counts.
+  std::vector<std::pair<long long, int>> counted;
+  int interval_column = dev.column_index("EREDMENYSZ_INTERV");
+  for (int row : rows) {
+    if (interval_column == 0) break;
+    FieldText field = dev.cell(row, interval_column);
+    if (!field) continue;
+    double bound = read_number(*field);
+    if (bound < kIntervalWidth || bound > static_cast<double>(last_bound)) continue;
+    if (bound != std::floor(bound) || std::fmod(bound, kIntervalWidth) != 0) continue;
+    counted.emplace_back(static_cast<long long>(bound) / kIntervalWidth, row);
+  }
+  std::stable_sort(counted.begin(), counted.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+
+  auto next = counted.begin();
+  for (long long interval = 1; interval * kIntervalWidth <= last_bound; ++interval) {
+    int tally = 0;
+    for (; next != counted.end() && next->first == interval; ++next) {
+      ++tally;
+      if (!options_.details) continue;
+      Occurrence occurrence = split_occurrence(text_of(dev.cell(next->second, kDevOccurrence)));
+      write_details(occurrence, distribution_marks(type, occurrence.value));
+      flush(kPieceSize);
+    }
+    append_interval_line(out_, interval * kIntervalWidth, tally);
+    flush(kPieceSize);
+  }
+}
+
+}  // namespace
+
+void write_report_section(const ReportTables& tables, ReportOptions options,
+                          std::string_view name, TextFileWriter& report) {
+  std::span<const int> rows = tables.result.rows(name);
+  if (rows.empty()) return;
+  SectionWriter(tables, options, report).write(name, rows.front());
+}
+
+}  // namespace zor

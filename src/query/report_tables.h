@@ -1,0 +1,49 @@
+#pragma once
+// The five tables a report reads, loaded once per report, with the indexes
+// that find a specification's rows and an occurrence's sentence, word and
+// sound without walking the tables.
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "conversion/output_names.h"
+#include "tables/text_table.h"
+
+namespace zor {
+
+// A loaded table with an exact-match index on one column named by its header.
+class KeyedTable {
+ public:
+  KeyedTable() = default;
+  KeyedTable(const KeyedTable&) = delete;
+  KeyedTable& operator=(const KeyedTable&) = delete;
+
+  // Loads with the tab separator and indexes the first column named `key`.
+  // False when the file cannot be opened.
+  bool load(std::string_view path, std::string_view key);
+
+  // The rows whose key field equals the value, in file order.
+  std::span<const int> rows(std::string_view value) const;
+  // Field `column` of the first such row; nullopt when no row has the value.
+  // A matching row whose field is missing gives the empty text.
+  std::optional<std::string_view> first_field(std::string_view value, int column) const;
+
+  const TextTable& table() const { return table_; }
+
+ private:
+  TextTable table_;
+  std::optional<ExactIndex> index_;  // none when the key column is missing
+};
+
+struct ReportTables {
+  KeyedTable sentences;   // keyed by MONDAT_SORSZ
+  KeyedTable words;       // keyed by SZO_SORSZ
+  KeyedTable sounds;      // keyed by HANG_SORSZ
+  KeyedTable result;      // keyed by EREDMENY_SPECNEV
+  KeyedTable result_dev;  // keyed by EREDMENYSZ_SPECNEV
+
+  // Every table is attempted; false when any of them cannot be loaded.
+  bool load(const OutputNames& names);
+};
+
+}  // namespace zor

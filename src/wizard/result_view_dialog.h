@@ -1,0 +1,47 @@
+#pragma once
+// "Az eredmény megtekintése": the specification names of the result table
+// with check boxes, the report's two options, and "Megmutat", which writes
+// the report of the ticked names and opens it. Usable many times per opening.
+#include <QDialog>
+#include <vector>
+
+#include "conversion/output_names.h"
+#include "query/report.h"
+
+class QCheckBox;
+class QListWidget;
+class QPushButton;
+
+class CResultViewDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  // The texts of page 5's directory and base-name edits.
+  CResultViewDialog(const QString& directory, const QString& base_name, QWidget* parent = nullptr);
+
+  // The list in its order with the tick of each entry.
+  std::vector<zor::ReportEntry> entries() const;
+  zor::ReportOptions options() const;
+  const zor::OutputNames& names() const { return names_; }
+
+  QListWidget* list() const { return list_; }
+  QPushButton* show_button() const { return show_; }
+  QPushButton* tick_all_button() const { return tick_all_; }
+  QPushButton* untick_all_button() const { return untick_all_; }
+  QCheckBox* details_box() const { return details_; }
+  QCheckBox* distribution_box() const { return distribution_; }
+
+ private:
+  void fill_list();
+  void set_all_ticks(bool ticked);
+  void show_report();
+
+  zor::OutputNames names_;
+  QListWidget* list_;
+  QPushButton* show_;
+  QPushButton* close_;
+  QPushButton* tick_all_;
+  QPushButton* untick_all_;
+  QCheckBox* details_;
+  QCheckBox* distribution_;
+};

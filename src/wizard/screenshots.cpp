@@ -1,0 +1,74 @@
+#include "wizard/screenshots.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "platform/encoding.h"
+#include "platform/file_io.h"
+#include "platform/paths.h"
+#include "wizard/kor_property_sheet.h"
+#include "wizard/message_boxes.h"
+#include "wizard/progress_window.h"
+#include "wizard/result_view_dialog.h"
+
+namespace zor::gui {
+namespace {
+
+bool save(QWidget& widget, const QDir& folder, const QString& name) {
+  widget.show();
+  QApplication::processEvents();
+  return widget.grab().save(folder.filePath(name + QStringLiteral(".png")));
+}
+
+// A result table with a few names, so that the viewer shows a filled list.
+bool write_sample_result(const QString& folder) {
+  std::string table =
+      "EREDMENY_SPECNEV\tEREDMENY_SPECTIPUS\tEREDMENY_DB\tEREDMENY_ATLAG\tEREDMENY_MIN\t"
+      "EREDMENY_MAX\n"
+      "V1\tH\t12\t73\t40;2;2;1\t140;5;2;1\n"
+      "hosszu maganhangzok\tH\t7\t143\t96;3;1;1\t201;9;4;2\n"
+      "szo eleji szavak\tSZ\t5\t264\t138;1;1;1\t390;4;4;2\n";
+  std::string path = from_native_file_name(QFile::encodeName(folder).toStdString()) +
+                     kPathSeparator + "output_result.txt";
+  return write_file_atomically(path, table);
+}
+
+}  // namespace
+
+int save_screenshots(const QString& folder_path) {
+  QDir folder(folder_path);
+  if (!folder.mkpath(QStringLiteral("."))) return 1;
+  bool saved = true;
+
+  CKorPropertySheet sheet;
+  sheet.resize(sheet.sizeHint());
+  for (int page = 0; page < CKorPropertySheet::kPageCount; ++page) {
+    sheet.show_page(page);
+    saved &= save(sheet, folder, QStringLiteral("page%1").arg(page + 1));
+  }
+
+  std::unique_ptr<QMessageBox> exit_question(
+      make_question_box(&sheet, QString::fromUtf8("Valóban ki akar képni?"),
+                        QString::fromUtf8("Kilépés"), QuestionIcon::question));
+  saved &= save(*exit_question, folder, QStringLiteral("exit_question"));
+  exit_question->hide();
+
+  CProgressWindow progress(&sheet, to_cp1250("Konverzió"));
+  progress.SetRange(1, 4, 1);
+  progress.StepIt();
+  progress.SetText(to_cp1250("Kis türelmet kérek...\n\n/home/fonetika/korpusz/mondat_0001.wav"));
+  saved &= save(progress, folder, QStringLiteral("progress"));
+  progress.Close();
+
+  QTemporaryDir results;
+  saved &= results.isValid() && write_sample_result(results.path());
+  CResultViewDialog viewer(results.path() + QDir::separator(), QStringLiteral("output.txt"),
+                           &sheet);
+  saved &= save(viewer, folder, QStringLiteral("result_viewer"));
+  return saved ? 0 : 1;
+}
+
+}  // namespace zor::gui
