@@ -1,11 +1,13 @@
-// The query writing its result tables to a full device: a failed run with a
-// message naming the file, never a normal finish.
+// The query and the report writing to a full device: a failed run with a
+// message naming the file, never a normal finish; the report is not handed
+// to the viewer.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "conversion/output_names.h"
 #include "query/query_run.h"
+#include "query/report.h"
 #include "support/fake_host.h"
 #include "support/test_files.h"
 
@@ -14,9 +16,9 @@ namespace {
 
 using test::ScratchDir;
 
-class QueryErrors : public testing::Test {
+class QueryReportErrors : public testing::Test {
  protected:
-  QueryErrors() {
+  QueryReportErrors() {
     for (const char* table : {"output_sentences.txt", "output_words.txt", "output_sounds.txt",
                               "output_result.txt", "output_result_dev.txt"}) {
       std::filesystem::copy_file(test::data_file(std::string("report/") + table), dir_.path() / table);
@@ -39,7 +41,7 @@ class QueryErrors : public testing::Test {
   test::FakeHost host_;
 };
 
-TEST_F(QueryErrors, AResultTableOnAFullDeviceFailsTheQuery) {
+TEST_F(QueryReportErrors, AResultTableOnAFullDeviceFailsTheQuery) {
   for (std::string OutputNames::*table : {&OutputNames::result, &OutputNames::result_dev}) {
     OutputNames names = names_;
     names.*table = "/dev/full";
@@ -47,6 +49,19 @@ TEST_F(QueryErrors, AResultTableOnAFullDeviceFailsTheQuery) {
     EXPECT_EQ(run_query(specifications_, names, host), RunOutcome::failed);
     EXPECT_TRUE(named(host, "/dev/full"));
   }
+}
+
+TEST_F(QueryReportErrors, AReportOnAFullDeviceFailsAndIsNotOpened) {
+  names_.report = "/dev/full";
+  EXPECT_EQ(write_report({{"v", true}}, {true, true}, names_, host_), RunOutcome::failed);
+  EXPECT_TRUE(named(host_, "/dev/full"));
+  EXPECT_TRUE(host_.opened_documents.empty());
+}
+
+TEST_F(QueryReportErrors, AReportInAMissingFolderFailsAndIsNotOpened) {
+  names_.report = dir_.file("gone/output.txt");
+  EXPECT_EQ(write_report({{"v", true}}, {true, true}, names_, host_), RunOutcome::failed);
+  EXPECT_TRUE(host_.opened_documents.empty());
 }
 
 }  // namespace
