@@ -53,14 +53,14 @@ TEST_F(QueryReportErrors, AResultTableOnAFullDeviceFailsTheQuery) {
 
 TEST_F(QueryReportErrors, AReportOnAFullDeviceFailsAndIsNotOpened) {
   names_.report = "/dev/full";
-  EXPECT_EQ(write_report({{"v", true}}, {true, true}, names_, host_), RunOutcome::failed);
+  EXPECT_EQ(write_report({{"V1", true}}, {true, true}, names_, host_), RunOutcome::failed);
   EXPECT_TRUE(named(host_, "/dev/full"));
   EXPECT_TRUE(host_.opened_documents.empty());
 }
 
 TEST_F(QueryReportErrors, AReportInAMissingFolderFailsAndIsNotOpened) {
   names_.report = dir_.file("gone/output.txt");
-  EXPECT_EQ(write_report({{"v", true}}, {true, true}, names_, host_), RunOutcome::failed);
+  EXPECT_EQ(write_report({{"V1", true}}, {true, true}, names_, host_), RunOutcome::failed);
   EXPECT_TRUE(host_.opened_documents.empty());
 }
 

@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
+#include <QCheckBox>
 #include <QTimer>
 #include <algorithm>
 #include <filesystem>
@@ -111,6 +112,41 @@ TEST_F(WizardRuns, ConversionQueryAndReportFromPageFive) {
   fs::path report = output.path() / "output.txt";
   EXPECT_GT(zor::test::read_bytes(report).size(), 0u);
   EXPECT_EQ(dialogs.opened.back(), QString::fromStdString(report.string()));
+}
+
+// The batch command line run on the same recordings, in the same order, with
+// the same specification file must write the same bytes as the wizard.
+TEST_F(WizardRuns, TheWizardWritesWhatTheBatchRunWrites) {
+  QTest::mouseClick(page->conversion_button(), Qt::LeftButton);
+  QTest::mouseClick(page->query_button(), Qt::LeftButton);
+  CResultViewDialog viewer(page->directory(), page->base_name());
+  viewer.details_box()->setChecked(true);
+  viewer.distribution_box()->setChecked(true);
+  QTest::mouseClick(viewer.show_button(), Qt::LeftButton);
+
+  zor::test::ScratchDir batch;
+  std::string list;
+  for (const zor::Recording& recording :
+       qobject_cast<CPage1*>(sheet.created_page(CKorPropertySheet::kInputPage))->recordings())
+    list += zor::from_cp1250(recording.directory + recording.file_name) + "\n";
+  zor::test::write_bytes(batch.path() / "list.txt", list);
+  QProcess cli;
+  cli.start(QStringLiteral(ZOR_CLI_PATH),
+            {QStringLiteral("run"), QStringLiteral("--quiet"), QStringLiteral("--out-dir"),
+             QString::fromStdString(batch.path().string()), QStringLiteral("--list"),
+             QString::fromStdString((batch.path() / "list.txt").string()), QStringLiteral("--specs"),
+             QString::fromStdString((output.path() / "specifikaciok.txt").string()),
+             QStringLiteral("--details"), QStringLiteral("--distribution")});
+  ASSERT_TRUE(cli.waitForFinished(60000));
+  ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+
+  for (const char* file : {"output_sentences.txt", "output_words.txt", "output_sounds.txt",
+                           "output_result.txt", "output_result_dev.txt", "output.txt"}) {
+    SCOPED_TRACE(file);
+    std::string wizard_bytes = zor::test::read_bytes(output.path() / file);
+    EXPECT_FALSE(wizard_bytes.empty());
+    EXPECT_EQ(wizard_bytes, zor::test::read_bytes(batch.path() / file));
+  }
 }
 
 TEST_F(WizardRuns, CancelInTheProgressWindowStopsTheConversion) {
