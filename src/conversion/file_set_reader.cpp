@@ -90,6 +90,8 @@ SetResult FileSetReader::read_set(const FileSet& files) {
   word_index_ = 0;
   vowel_place_ = -1;
   non_vowel_place_ = -1;
+  vowel_look_ahead_ = {};
+  consonant_look_ahead_ = {};
 
   label_lines_.clear();
   line_views_.clear();
@@ -199,28 +201,39 @@ std::string FileSetReader::next_sound() {
   previous_1_ = std::move(current_);
   current_ = std::move(marked.label);
   if (is_vowel(current_)) {
-    update_place(vowel_place_, is_vowel);
+    update_place(vowel_place_, vowel_look_ahead_, is_vowel);
   } else {
-    update_place(non_vowel_place_, is_consonant);
+    update_place(non_vowel_place_, consonant_look_ahead_, is_consonant);
   }
   return current_;
 }
 
-void FileSetReader::update_place(int& place, bool (*test)(std::string_view)) {
+void FileSetReader::update_place(int& place, LookAhead& memo, bool (*test)(std::string_view)) {
   if (place == -1) {
     place = 0;
     return;
   }
-  place = word_has_later(test) ? 1 : 2;
+  place = word_has_later(memo, test) ? 1 : 2;
 }
 
-bool FileSetReader::word_has_later(bool (*test)(std::string_view)) const {
-  // The look-ahead tests the labels as written, without a long mark.
-  for (size_t line = next_line_, k = 1; line < label_lines_.size(); ++line, ++k) {
-    if (begins_word(sound_index_ + static_cast<int>(k), word_index_ + 1)) return false;
-    if (test(label_lines_[line].label)) return true;
+bool FileSetReader::word_has_later(LookAhead& memo, bool (*test)(std::string_view)) {
+  const long long offset = sound_index_ - static_cast<long long>(next_line_);
+  if (memo.valid && memo.word_index == word_index_ && memo.line_offset == offset &&
+      memo.from <= next_line_ && next_line_ <= memo.stop) {
+    return memo.found;
   }
-  return false;
+  // The look-ahead tests the labels as written, without a long mark.
+  size_t line = next_line_;
+  bool found = false;
+  for (; line < label_lines_.size(); ++line) {
+    if (begins_word(static_cast<int>(offset + static_cast<long long>(line) + 1), word_index_ + 1)) break;
+    if (test(label_lines_[line].label)) {
+      found = true;
+      break;
+    }
+  }
+  memo = {true, word_index_, offset, next_line_, line, found};
+  return found;
 }
 
 std::string FileSetReader::context_sound(int n) {

@@ -58,9 +58,21 @@ class FileSetReader {
   SetResult read_pitch_marks(std::string_view path);
   void read_sentence_text(std::string_view path);
   bool begins_word(int sound_index, int word_index) const;
+  // Where the last look-ahead of one test stopped. A scan that starts
+  // further on but not past that line stops there too, so a word is scanned
+  // once per test instead of once per sound (a word of many thousand pauses
+  // would otherwise take quadratic time).
+  struct LookAhead {
+    bool valid = false;
+    int word_index = 0;
+    long long line_offset = 0;  // sound index minus reading position
+    size_t from = 0;
+    size_t stop = 0;
+    bool found = false;
+  };
   // Whether a later sound of the current word passes the test.
-  bool word_has_later(bool (*test)(std::string_view)) const;
-  void update_place(int& place, bool (*test)(std::string_view));
+  bool word_has_later(LookAhead& memo, bool (*test)(std::string_view));
+  void update_place(int& place, LookAhead& memo, bool (*test)(std::string_view));
 
   // The label file's data lines with their two fields, taken once when the
   // set opens (the fields point into label_bytes_).
@@ -72,6 +84,8 @@ class FileSetReader {
   std::vector<std::string_view> line_views_;
   std::vector<LabelLine> label_lines_;
   size_t next_line_ = 0;  // the label file's reading position among the data lines
+  LookAhead vowel_look_ahead_;
+  LookAhead consonant_look_ahead_;
 
   int sound_count_ = 0;
   std::vector<std::uint32_t> sound_boundaries_;

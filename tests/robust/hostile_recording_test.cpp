@@ -120,5 +120,27 @@ TEST_F(HostileRecording, AnEmptyOrBinaryLabelFileFailsItsHeaderCheck) {
   }
 }
 
+TEST_F(HostileRecording, AWordOfManyPausesIsReadInOnePass) {
+  // Every pause looks ahead for a later consonant of its word; re-scanning
+  // the word for each sound would take minutes here. The consonants get the
+  // places of a short word.
+  constexpr std::uint32_t kPauses = 200000;
+  std::vector<std::string> lines{label_line("k")};
+  lines.insert(lines.end(), kPauses, label_line("_"));
+  lines.push_back(label_line("k"));
+  lines.push_back(label_line("_"));
+  std::vector<test::PitchMark> marks{{test::kWordMark, 0}};
+  for (std::uint32_t i = 1; i <= kPauses + 1; ++i) marks.push_back({test::kSoundMark, i * 10});
+  marks.push_back({test::kWordMark, (kPauses + 2) * 10});
+  write_labels(label_file_text(static_cast<int>(lines.size()), lines));
+  write_bytes(stem_ + ".pit", pitch_bytes(marks));
+  ASSERT_EQ(open(), SetResult::opened);
+  std::vector<std::string_view> consonant_places;
+  for (std::string label = reader_.next_sound(); !label.empty(); label = reader_.next_sound())
+    if (label == "k") consonant_places.push_back(reader_.sound_position());
+  reader_.close_set();
+  EXPECT_EQ(consonant_places, (std::vector<std::string_view>{"ELSO", "UTOLSO"}));
+}
+
 }  // namespace
 }  // namespace zor
