@@ -1,5 +1,7 @@
 #include "tables/text_buffer.h"
 
+#include "platform/memory_hints.h"
+
 #include <cstdlib>
 #include <algorithm>
 #include <cstring>
@@ -11,6 +13,7 @@ namespace zor {
 TextBuffer::~TextBuffer() { std::free(data_); }
 
 void TextBuffer::reserve(size_t capacity) {
+  capacity = std::max(capacity, size_);
   if (capacity == capacity_) return;
   if (capacity == 0) {
     reset();
@@ -19,6 +22,7 @@ void TextBuffer::reserve(size_t capacity) {
   // realloc shrinks a large block in place, releasing its tail pages.
   void* grown = std::realloc(data_, capacity);
   if (!grown) throw std::bad_alloc();
+  if (capacity > capacity_) advise_large_pages(grown, capacity);
   data_ = static_cast<char*>(grown);
   capacity_ = capacity;
 }

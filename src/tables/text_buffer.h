@@ -24,6 +24,7 @@ class TextBuffer {
   char* data() { return data_; }
   const char* data() const { return data_; }
   size_t size() const { return size_; }
+  size_t capacity() const { return capacity_; }
 
   // Sets the size; bytes beyond the old size are uninitialised.
   void resize_for_overwrite(size_t size);
@@ -31,9 +32,10 @@ class TextBuffer {
   void shrink_to_fit();
   void append(std::string_view bytes);
   void reset();
+  // Sets the capacity, at least the size.
+  void reserve(size_t capacity);
 
  private:
-  void reserve(size_t capacity);
   void swap(TextBuffer& other) noexcept;
 
   char* data_ = nullptr;

@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
+
+#if __has_include(<sys/stat.h>)
+#include <sys/stat.h>
+#endif
 
 #include "support/test_files.h"
 #include "tables/table_text.h"
@@ -141,6 +146,38 @@ TEST_F(TableFile, AnEmptyFileLoadsAsAnEmptyTable) {
   EXPECT_TRUE(table.load(dir.file("empty.txt")));
   EXPECT_EQ(table.column_count(), 0);
   EXPECT_TRUE(table.is_empty());
+}
+
+// Files are read in slices; rows, escapes and CR LF pairs that straddle a
+// slice end, and files whose size is not known in advance (a pipe), must load
+// as the same bytes do from memory.
+TEST_F(TableFile, AFileLoadsAsItsBytesDoWhateverItsSize) {
+  std::string bytes = "A\tB\tC\r\n";
+  for (int row = 0; bytes.size() < 700'000; ++row)
+    bytes += std::to_string(row) + "\tx\\\ty" + std::string(static_cast<size_t>(row % 37), 'z') +
+             (row % 5 == 0 ? "\r\n" : "\t\\n\n");
+  bytes += "last\tline";
+  TextTable expected;
+  expected.set_separator('\t');
+  expected.load_from_bytes(bytes);
+  ASSERT_GT(expected.row_count(), 10'000);
+
+  test::write_bytes(dir.path() / "big.txt", bytes);
+  table.set_separator('\t');
+  ASSERT_TRUE(table.load(dir.file("big.txt")));
+  EXPECT_EQ(table_text(table), table_text(expected));
+
+#if !defined(_WIN32)
+  std::string fifo = dir.file("pipe.txt");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  std::thread writer([&] { test::write_bytes(fifo, bytes); });
+  TextTable piped;
+  piped.set_separator('\t');
+  bool loaded = piped.load(fifo);
+  writer.join();
+  ASSERT_TRUE(loaded);
+  EXPECT_EQ(table_text(piped), table_text(expected));
+#endif
 }
 
 }  // namespace
