@@ -5,21 +5,14 @@
 
 namespace zor {
 
-TextIds::TextIds() { texts_.emplace_back(); }
-
 std::uint32_t TextIds::add(FieldText text) {
   if (!text) return kMissing;
-  auto found = ids_.find(*text);
-  if (found != ids_.end()) return found->second;
-  auto id = static_cast<std::uint32_t>(texts_.size());
-  texts_.emplace_back(*text);
-  ids_.emplace(texts_.back(), id);
-  return id;
+  return texts_.insert(*text).first + 1;
 }
 
 std::uint32_t TextIds::find(std::string_view text) const {
-  auto found = ids_.find(text);
-  return found == ids_.end() ? kUnknownText : found->second;
+  std::uint32_t index = texts_.find(text);
+  return index == TextKeyIndex::kNone ? kUnknownText : index + 1;
 }
 
 std::int32_t duration_of(FieldText field) {

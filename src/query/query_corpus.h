@@ -8,35 +8,30 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "query/query_texts.h"
+#include "tables/text_key_index.h"
 #include "tables/text_table.h"
 
 namespace zor {
 
 // Small integer ids for the texts of one column family. Id 0 is the missing
-// field; find() gives kUnknownText for a text no row holds.
+// field; find() gives kUnknownText for a text no row holds. The texts are
+// views into the tables, which must outlive the ids.
 class TextIds {
  public:
   static constexpr std::uint32_t kMissing = 0;
   static constexpr std::uint32_t kUnknownText = UINT32_MAX;
 
-  TextIds();
   std::uint32_t add(FieldText text);
   std::uint32_t find(std::string_view text) const;
-  size_t size() const { return texts_.size(); }
+  size_t size() const { return texts_.size() + 1; }
   // The text of an id; the missing field reads as "".
-  std::string_view text(std::uint32_t id) const { return texts_[id]; }
+  std::string_view text(std::uint32_t id) const { return id == kMissing ? std::string_view() : texts_.key(id - 1); }
 
  private:
-  struct Hash {
-    using is_transparent = void;
-    size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
-  };
-  std::vector<std::string> texts_;
-  std::unordered_map<std::string, std::uint32_t, Hash, std::equal_to<>> ids_;
+  TextKeyIndex texts_;  // id - 1
 };
 
 // A duration as the query counts it: the field's number truncated toward

@@ -6,39 +6,31 @@ namespace zor {
 ExactIndex::ExactIndex(const TextTable& table, int column) {
   const int rows = table.row_count();
   // Group the rows by value in two passes: count each value's rows, then
-  // place them group after group, in increasing row order within a group.
-  std::vector<uint32_t> group_of_row(static_cast<size_t>(rows), UINT32_MAX);
+  // place them value after value, in increasing row order within a value.
+  std::vector<uint32_t> value_of_row(static_cast<size_t>(rows), TextKeyIndex::kNone);
   std::vector<uint32_t> sizes;
   for (int row = 1; row <= rows; ++row) {
     FieldText field = table.cell(row, column);
     if (!field) continue;  // a missing field equals no value
-    auto [it, added] = groups_.try_emplace(*field, Group{static_cast<uint32_t>(sizes.size()), 0});
+    auto [id, added] = values_.insert(*field);
     if (added) sizes.push_back(0);
-    ++sizes[it->second.begin];
-    group_of_row[static_cast<size_t>(row - 1)] = it->second.begin;
+    ++sizes[id];
+    value_of_row[static_cast<size_t>(row - 1)] = id;
   }
-  std::vector<uint32_t> next(sizes.size());
-  uint32_t offset = 0;
-  for (size_t g = 0; g < sizes.size(); ++g) {
-    next[g] = offset;
-    offset += sizes[g];
-  }
-  for (auto& [value, group] : groups_) {
-    uint32_t id = group.begin;
-    group.begin = next[id];
-    group.end = next[id] + sizes[id];
-  }
-  rows_.resize(offset);
+  group_begins_.resize(sizes.size() + 1);
+  for (size_t id = 0; id < sizes.size(); ++id) group_begins_[id + 1] = group_begins_[id] + sizes[id];
+  std::vector<uint32_t> next(group_begins_.begin(), group_begins_.end() - 1);
+  rows_.resize(group_begins_.back());
   for (int row = 1; row <= rows; ++row) {
-    uint32_t g = group_of_row[static_cast<size_t>(row - 1)];
-    if (g != UINT32_MAX) rows_[next[g]++] = row;
+    uint32_t id = value_of_row[static_cast<size_t>(row - 1)];
+    if (id != TextKeyIndex::kNone) rows_[next[id]++] = row;
   }
 }
 
 std::span<const int> ExactIndex::rows(std::string_view value) const {
-  auto it = groups_.find(up_to_zero(value));
-  if (it == groups_.end()) return {};
-  return std::span<const int>(rows_).subspan(it->second.begin, it->second.end - it->second.begin);
+  uint32_t id = values_.find(up_to_zero(value));
+  if (id == TextKeyIndex::kNone) return {};
+  return std::span<const int>(rows_).subspan(group_begins_[id], group_begins_[id + 1] - group_begins_[id]);
 }
 
 }  // namespace zor

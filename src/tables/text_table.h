@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "tables/text_buffer.h"
+#include "tables/text_key_index.h"
 #include "tables/text_matcher.h"
 
 namespace zor {
@@ -122,14 +123,11 @@ class ExactIndex {
   std::span<const int> rows(std::string_view value) const;
 
  private:
-  struct Group {
-    uint32_t begin = 0;
-    uint32_t end = 0;
-  };
-  // The views point into the table's text: the index holds the table as it
+  // The keys point into the table's text: the index holds the table as it
   // was when built, and must not outlive a change of it.
-  std::unordered_map<std::string_view, Group> groups_;
-  std::vector<int> rows_;  // the rows of each group, group after group
+  TextKeyIndex values_;
+  std::vector<uint32_t> group_begins_;  // by value id, one more at the end
+  std::vector<int> rows_;               // the rows of each value, value after value
 };
 
 // The decimal reading of a field: leading white space, sign, digits, ".",
