@@ -64,16 +64,21 @@ bool read_text_lines(std::string_view path, std::vector<std::string>& lines) {
 }
 
 TextFileWriter::~TextFileWriter() {
-  if (file_) std::fclose(file_);
+  if (file_) close();
 }
 
 bool TextFileWriter::open(std::string_view path) {
   if (file_) close();
   failed_ = false;
+  pending_.clear();
   file_ = open_file(path, "wb");
-  if (file_) std::setvbuf(file_, nullptr, _IOFBF, 1 << 16);
+  if (file_) std::setvbuf(file_, nullptr, _IONBF, 0);
   return file_ != nullptr;
 }
+
+namespace {
+constexpr size_t kWritePiece = 1 << 16;
+}  // namespace
 
 void TextFileWriter::write(std::string_view text) {
   if (!file_ || failed_) {
@@ -82,23 +87,25 @@ void TextFileWriter::write(std::string_view text) {
   }
   while (!text.empty()) {
     size_t lf = text.find('\n');
-    std::string_view chunk = text.substr(0, lf);
-    if (!chunk.empty() && std::fwrite(chunk.data(), 1, chunk.size(), file_) != chunk.size()) {
-      failed_ = true;
-      return;
-    }
-    if (lf == std::string_view::npos) return;
-    if (std::fwrite("\r\n", 1, 2, file_) != 2) {
-      failed_ = true;
-      return;
-    }
+    pending_.append(text.substr(0, lf));
+    if (lf == std::string_view::npos) break;
+    pending_.append("\r\n");
     text.remove_prefix(lf + 1);
+    if (pending_.size() >= kWritePiece) write_pending();
   }
+  if (pending_.size() >= kWritePiece) write_pending();
 }
 
 void TextFileWriter::write_line(std::string_view text) {
   write(text);
   write("\n");
+}
+
+void TextFileWriter::write_pending() {
+  if (!pending_.empty() && std::fwrite(pending_.data(), 1, pending_.size(), file_) != pending_.size()) {
+    failed_ = true;
+  }
+  pending_.clear();
 }
 
 namespace {
@@ -120,6 +127,7 @@ bool was_deleted(std::FILE* file) {
 
 bool TextFileWriter::close() {
   if (!file_) return false;
+  if (!failed_) write_pending();
   if (std::fflush(file_) != 0) failed_ = true;
   if (was_deleted(file_)) failed_ = true;
   if (std::fclose(file_) != 0) failed_ = true;

@@ -39,6 +39,7 @@ class TextFileWriter {
   bool open(std::string_view path);
   bool is_open() const { return file_ != nullptr; }
 
+  // Every LF is written as CR LF.
   void write(std::string_view text);
   void write_line(std::string_view text);
 
@@ -49,8 +50,13 @@ class TextFileWriter {
   bool failed() const { return failed_; }
 
  private:
+  void write_pending();
+
   std::FILE* file_ = nullptr;
   bool failed_ = false;
+  // Text already converted to CR LF, written in large pieces: corpus tables
+  // and reports are millions of short lines.
+  std::string pending_;
 };
 
 // Writes a whole text file so that a failed write never destroys an existing

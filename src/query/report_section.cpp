@@ -20,8 +20,6 @@ constexpr int kResultMin = 5;
 constexpr int kResultMax = 6;
 constexpr int kDevInterval = 3;
 constexpr int kDevOccurrence = 4;
-// Field number of the label string in the sentence, word and sound tables.
-constexpr int kLabelsField = 4;
 
 constexpr int kIntervalWidth = 10;
 constexpr size_t kPieceSize = 1 << 16;
@@ -135,7 +133,7 @@ void SectionWriter::write_details(const Occurrence& occurrence, const DetailMark
 void SectionWriter::write_detail(const KeyedTable& table, const std::string& caption,
                                  const std::string& number, const std::string& mark) {
   if (number.empty()) return;
-  std::optional<std::string_view> labels = table.first_field(number, kLabelsField);
+  std::optional<std::string_view> labels = table.detail(number);
   if (!labels) return;
   out_.append(caption).append(number).append(mark).append(*labels).append("\n");
 }

@@ -2,12 +2,21 @@
 
 namespace zor {
 
-bool KeyedTable::load(std::string_view path, std::string_view key) {
+bool KeyedTable::load(std::string_view path, std::string_view key, int detail_column) {
   table_.set_separator('\t');
   if (!table_.load(path)) return false;
   int column = table_.column_index(key);
   if (column > 0) index_.emplace(table_, column);
+  if (detail_column > 0) gather_details(detail_column);
   return true;
+}
+
+void KeyedTable::gather_details(int column) {
+  detail_ids_.resize(static_cast<size_t>(table_.row_count()));
+  for (int row = 1; row <= table_.row_count(); ++row) {
+    detail_ids_[static_cast<size_t>(row - 1)] =
+        detail_texts_.insert(table_.cell(row, column).value_or(std::string_view{})).first;
+  }
 }
 
 std::span<const int> KeyedTable::rows(std::string_view value) const {
@@ -15,17 +24,19 @@ std::span<const int> KeyedTable::rows(std::string_view value) const {
   return index_->rows(value);
 }
 
-std::optional<std::string_view> KeyedTable::first_field(std::string_view value,
-                                                        int column) const {
+std::optional<std::string_view> KeyedTable::detail(std::string_view value) const {
   std::span<const int> found = rows(value);
-  if (found.empty()) return std::nullopt;
-  return table_.cell(found.front(), column).value_or(std::string_view{});
+  if (found.empty() || detail_ids_.empty()) return std::nullopt;
+  return detail_texts_.key(detail_ids_[static_cast<size_t>(found.front() - 1)]);
 }
 
 bool ReportTables::load(const OutputNames& names) {
-  bool loaded = sentences.load(names.sentences, "MONDAT_SORSZ");
-  loaded = words.load(names.words, "SZO_SORSZ") && loaded;
-  loaded = sounds.load(names.sounds, "HANG_SORSZ") && loaded;
+  // A detail line shows the fourth field: the sentence's or word's sounds,
+  // the sound's symbol.
+  constexpr int kDetailField = 4;
+  bool loaded = sentences.load(names.sentences, "MONDAT_SORSZ", kDetailField);
+  loaded = words.load(names.words, "SZO_SORSZ", kDetailField) && loaded;
+  loaded = sounds.load(names.sounds, "HANG_SORSZ", kDetailField) && loaded;
   loaded = result.load(names.result, "EREDMENY_SPECNEV") && loaded;
   loaded = result_dev.load(names.result_dev, "EREDMENYSZ_SPECNEV") && loaded;
   return loaded;

@@ -2,37 +2,48 @@
 // The five tables a report reads, loaded once per report, with the indexes
 // that find a specification's rows and an occurrence's sentence, word and
 // sound without walking the tables.
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "conversion/output_names.h"
+#include "tables/text_key_index.h"
 #include "tables/text_table.h"
 
 namespace zor {
 
-// A loaded table with an exact-match index on one column named by its header.
+// A loaded table with an exact-match index on one column named by its header,
+// and optionally the texts of one more column, the detail a report prints.
 class KeyedTable {
  public:
   KeyedTable() = default;
   KeyedTable(const KeyedTable&) = delete;
   KeyedTable& operator=(const KeyedTable&) = delete;
 
-  // Loads with the tab separator and indexes the first column named `key`.
-  // False when the file cannot be opened.
-  bool load(std::string_view path, std::string_view key);
+  // Loads with the tab separator and indexes the first column named `key`;
+  // `detail_column` > 0 makes detail() read that column. False when the file
+  // cannot be opened.
+  bool load(std::string_view path, std::string_view key, int detail_column = 0);
 
   // The rows whose key field equals the value, in file order.
   std::span<const int> rows(std::string_view value) const;
-  // Field `column` of the first such row; nullopt when no row has the value.
-  // A matching row whose field is missing gives the empty text.
-  std::optional<std::string_view> first_field(std::string_view value, int column) const;
+  // The detail column of the first such row; nullopt when no row has the
+  // value. A matching row whose field is missing gives the empty text.
+  std::optional<std::string_view> detail(std::string_view value) const;
 
   const TextTable& table() const { return table_; }
 
  private:
+  void gather_details(int column);
+
   TextTable table_;
   std::optional<ExactIndex> index_;  // none when the key column is missing
+  // The report reaches rows in no useful order: one small id per row into a
+  // few distinct texts keeps most look-ups inside the cache.
+  std::vector<std::uint32_t> detail_ids_;  // by row - 1
+  TextKeyIndex detail_texts_;
 };
 
 struct ReportTables {

@@ -1,10 +1,41 @@
+#include <charconv>
+#include <numeric>
+
 #include "tables/text_table.h"
 #include "tables/text_utils.h"
 
 namespace zor {
+namespace {
 
-ExactIndex::ExactIndex(const TextTable& table, int column) {
+// The number a text is the canonical decimal of (digits only, no leading
+// zero), or 0.
+int canonical_number(std::string_view text) {
+  if (text.empty() || text.size() > 10 || text[0] < '1' || text[0] > '9') return 0;
+  int number = 0;
+  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+  return error == std::errc() && end == text.data() + text.size() ? number : 0;
+}
+
+}  // namespace
+
+bool ExactIndex::holds_row_numbers(const TextTable& table, int column) {
   const int rows = table.row_count();
+  if (rows == 0) return false;
+  for (int row = 1; row <= rows; ++row) {
+    FieldText field = table.cell(row, column);
+    if (!field || canonical_number(*field) != row) return false;
+  }
+  return true;
+}
+
+ExactIndex::ExactIndex(const TextTable& table, int column)
+    : row_numbered_(holds_row_numbers(table, column)) {
+  const int rows = table.row_count();
+  if (row_numbered_) {
+    rows_.resize(static_cast<size_t>(rows));
+    std::iota(rows_.begin(), rows_.end(), 1);
+    return;
+  }
   // Group the rows by value in two passes: count each value's rows, then
   // place them value after value, in increasing row order within a value.
   std::vector<uint32_t> value_of_row(static_cast<size_t>(rows), TextKeyIndex::kNone);
@@ -28,7 +59,13 @@ ExactIndex::ExactIndex(const TextTable& table, int column) {
 }
 
 std::span<const int> ExactIndex::rows(std::string_view value) const {
-  uint32_t id = values_.find(up_to_zero(value));
+  value = up_to_zero(value);
+  if (row_numbered_) {
+    int row = canonical_number(value);
+    if (row == 0 || row > static_cast<int>(rows_.size())) return {};
+    return std::span<const int>(rows_).subspan(static_cast<size_t>(row - 1), 1);
+  }
+  uint32_t id = values_.find(value);
   if (id == TextKeyIndex::kNone) return {};
   return std::span<const int>(rows_).subspan(group_begins_[id], group_begins_[id + 1] - group_begins_[id]);
 }

@@ -123,6 +123,10 @@ class ExactIndex {
   std::span<const int> rows(std::string_view value) const;
 
  private:
+  // Corpus tables number their rows 1, 2, 3, ... in a key column: when the
+  // column is exactly that, a look-up is reading the number, no hashing.
+  static bool holds_row_numbers(const TextTable& table, int column);
+  bool row_numbered_ = false;
   // The keys point into the table's text: the index holds the table as it
   // was when built, and must not outlive a change of it.
   TextKeyIndex values_;

@@ -220,24 +220,51 @@ std::string generated_table(int rows, unsigned seed) {
   return bytes;
 }
 
+void expect_index_follows_locate_walk(TextTable& table, int column,
+                                      const std::vector<std::string>& values) {
+  ExactIndex index(table, column);
+  for (const std::string& value : values) {
+    std::vector<int> walked;
+    table.move_first();
+    table.begin_search(1);
+    while (table.locate(table.column_name(column), "=", value)) walked.push_back(table.position());
+    table.end_search();
+    std::span<const int> indexed = index.rows(value);
+    EXPECT_EQ(std::vector<int>(indexed.begin(), indexed.end()), walked)
+        << "column " << column << " value '" << value << "'";
+  }
+}
+
 TEST(ExactIndexTest, FindsTheRowsOfTheLocateWalk) {
   TextTable table;
   table.set_separator('\t');
   table.load_from_bytes(generated_table(5000, 7));
-  for (int column = 1; column <= 2; ++column) {
-    ExactIndex index(table, column);
-    std::vector<std::string> values = {"", "k0", "k1\xe1", "k149", "nincs", "3", "k"};
-    for (int v = 0; v < 150; v += 7) values.push_back("k" + std::to_string(v));
-    for (const std::string& value : values) {
-      std::vector<int> walked;
-      table.move_first();
-      table.begin_search(1);
-      while (table.locate(table.column_name(column), "=", value)) walked.push_back(table.position());
-      table.end_search();
-      std::span<const int> indexed = index.rows(value);
-      EXPECT_EQ(std::vector<int>(indexed.begin(), indexed.end()), walked)
-          << "column " << column << " value '" << value << "'";
+  std::vector<std::string> values = {"", "k0", "k1\xe1", "k149", "nincs", "3", "k"};
+  for (int v = 0; v < 150; v += 7) values.push_back("k" + std::to_string(v));
+  for (int column = 1; column <= 2; ++column) expect_index_follows_locate_walk(table, column, values);
+}
+
+// A column numbering the rows, and columns that only nearly do: a leading
+// zero, a sign, a repeat, a gap, a missing or blank-padded field.
+TEST(ExactIndexTest, RowNumberColumnsFindWhatTheWalkFinds) {
+  const std::vector<std::string> near_misses = {"", "07", "+7", "6", "8", "7 "};
+  for (size_t spoil = 0; spoil <= near_misses.size(); ++spoil) {
+    std::string bytes = "N\tX\n";
+    for (int row = 1; row <= 300; ++row) {
+      bool spoiled = row == 7 && spoil < near_misses.size();
+      if (spoiled && spoil == 0) {
+        bytes += "\n";  // N empty
+        continue;
+      }
+      bytes += (spoiled ? near_misses[spoil] : std::to_string(row)) + "\tx\n";
     }
+    TextTable table;
+    table.set_separator('\t');
+    table.load_from_bytes(bytes);
+    expect_index_follows_locate_walk(
+        table, 1,
+        {"1", "7", "07", "+7", "7 ", "6", "8", "300", "301", "0", "-1", "", "2147483648",
+         "99999999999", std::string("5\0x", 3), "1e1"});
   }
 }
 
