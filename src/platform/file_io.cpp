@@ -101,6 +101,15 @@ void TextFileWriter::write_line(std::string_view text) {
   write("\n");
 }
 
+void TextFileWriter::write_crlf_text(std::string_view text) {
+  if (!file_ || failed_) {
+    failed_ = true;
+    return;
+  }
+  write_pending();
+  if (!text.empty() && std::fwrite(text.data(), 1, text.size(), file_) != text.size()) failed_ = true;
+}
+
 void TextFileWriter::write_pending() {
   if (!pending_.empty() && std::fwrite(pending_.data(), 1, pending_.size(), file_) != pending_.size()) {
     failed_ = true;

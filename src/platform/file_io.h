@@ -42,6 +42,8 @@ class TextFileWriter {
   // Every LF is written as CR LF.
   void write(std::string_view text);
   void write_line(std::string_view text);
+  // Text whose line ends are CR LF already, written as it stands.
+  void write_crlf_text(std::string_view text);
 
   // Flushes and closes; false when any write, the flush or the close failed,
   // or the file was deleted meanwhile.

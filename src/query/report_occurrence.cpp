@@ -1,4 +1,5 @@
 #include "query/report.h"
+#include "tables/text_utils.h"
 
 namespace zor {
 
@@ -9,7 +10,7 @@ Occurrence split_occurrence(std::string_view text) {
   std::string* const leading[] = {&parts.value, &parts.sound, &parts.word};
   size_t start = 0;
   for (std::string* part : leading) {
-    size_t semicolon = text.find(';', start);
+    size_t semicolon = find_byte(text, ';', start);
     if (semicolon == std::string_view::npos) {
       // The part without its closing ";" runs to the end; the later ones stay empty.
       part->assign(text.substr(start));

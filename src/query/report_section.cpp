@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/encoding.h"
+#include "tables/text_utils.h"
 
 namespace zor {
 namespace {
@@ -24,17 +25,28 @@ constexpr int kDevOccurrence = 4;
 constexpr int kIntervalWidth = 10;
 constexpr size_t kPieceSize = 1 << 16;
 
+// The report is built with CR LF line ends, so that its hundreds of
+// megabytes go to the file without a second pass; a text read from a table
+// may hold an LF of its own, which becomes CR LF like every other.
+constexpr std::string_view kLineEnd = "\r\n";
+
+void append_text(std::string& out, std::string_view text) {
+  for (size_t lf; (lf = find_byte(text, '\n')) != std::string_view::npos; text.remove_prefix(lf + 1))
+    out.append(text.substr(0, lf)).append(kLineEnd);
+  out.append(text);
+}
+
 // printf's "%5s": right-aligned in the width, a longer text in full.
 void append_right_aligned(std::string& out, std::string_view text) {
   constexpr size_t kWidth = 5;
   if (text.size() < kWidth) out.append(kWidth - text.size(), ' ');
-  out.append(text);
+  append_text(out, text);
 }
 
-// "%4d-%4d:\t" of the interval's bounds, then "%5d" of its tally and " \n".
+// "%4d-%4d:\t" of the interval's bounds, then "%5d" of its tally and " ".
 void append_interval_line(std::string& out, long long bound, int tally) {
   char line[64];
-  int length = std::snprintf(line, sizeof line, "%4lld-%4lld:\t%5d \n",
+  int length = std::snprintf(line, sizeof line, "%4lld-%4lld:\t%5d \r\n",
                              bound - kIntervalWidth, bound, tally);
   out.append(line, static_cast<size_t>(length));
 }
@@ -78,7 +90,7 @@ class SectionWriter {
   // A distribution can be long: the text goes to the file in pieces.
   void flush(size_t at_least) {
     if (out_.size() < at_least) return;
-    report_.write(out_);
+    report_.write_crlf_text(out_);
     out_.clear();
   }
 
@@ -100,16 +112,16 @@ void SectionWriter::write(std::string_view name, int result_row) {
   const TextTable& result = tables_.result.table();
   std::string_view type = text_of(result.cell(result_row, kResultType));
 
-  out_.append("SPEC.NEV: ").append(name).append("\n");
-  out_.append(kCount);
+  append_text(out_.append("SPEC.NEV: "), name);
+  out_.append(kLineEnd).append(kCount);
   append_right_aligned(out_, text_of(result.cell(result_row, kResultCount)));
-  out_.append("\n").append(kMean);
+  out_.append(kLineEnd).append(kMean);
   append_right_aligned(out_, text_of(result.cell(result_row, kResultMean)));
-  out_.append("\n");
+  out_.append(kLineEnd);
   write_extreme("MIN.(ms):\t", text_of(result.cell(result_row, kResultMin)));
   write_extreme("MAX.(ms):\t", text_of(result.cell(result_row, kResultMax)));
   if (options_.distribution) write_distribution(name, type);
-  out_.append(59, '-').append("\n\n");
+  out_.append(59, '-').append(kLineEnd).append(kLineEnd);
   flush(0);
 }
 
@@ -117,7 +129,7 @@ void SectionWriter::write_extreme(const std::string& caption, std::string_view o
   Occurrence occurrence = split_occurrence(occurrence_text);
   out_.append(caption);
   append_right_aligned(out_, occurrence.value);
-  out_.append("\n");
+  out_.append(kLineEnd);
   if (options_.details) write_details(occurrence, plain_marks());
 }
 
@@ -135,14 +147,17 @@ void SectionWriter::write_detail(const KeyedTable& table, const std::string& cap
   if (number.empty()) return;
   std::optional<std::string_view> labels = table.detail(number);
   if (!labels) return;
-  out_.append(caption).append(number).append(mark).append(*labels).append("\n");
+  append_text(out_.append(caption), number);
+  append_text(out_, mark);
+  append_text(out_, *labels);
+  out_.append(kLineEnd);
 }
 
 // One pass over the specification's distribution rows: the largest interval
 // value gives the intervals shown, and each row goes to the interval whose
 // upper bound equals its value exactly (20 and 20.0 alike), in file order.
 void SectionWriter::write_distribution(std::string_view name, std::string_view type) {
-  static const std::string kCaption = to_cp1250("ELOSZLÁSOK(db):\n");
+  static const std::string kCaption = to_cp1250("ELOSZLÁSOK(db):\r\n");
   out_.append(kCaption);
   const TextTable& dev = tables_.result_dev.table();
   std::span<const int> rows = tables_.result_dev.rows(name);

@@ -6,10 +6,21 @@
 
 namespace zor {
 
+// Where `c` first occurs from `from` on, or npos. Table texts are mostly a
+// few bytes long, where a plain loop beats a library call many times over;
+// a long text's rest is left to the library.
+inline size_t find_byte(std::string_view text, char c, size_t from = 0) {
+  constexpr size_t kShort = 16;
+  const size_t loop_end = from + kShort < text.size() ? from + kShort : text.size();
+  for (size_t at = from; at < loop_end; ++at)
+    if (text[at] == c) return at;
+  return loop_end < text.size() ? text.find(c, loop_end) : std::string_view::npos;
+}
+
 // The text up to its first zero byte: where a text ends for every table
 // operation, as it did for the C strings the table files were made for.
 inline std::string_view up_to_zero(std::string_view text) {
-  return text.substr(0, text.find('\0'));
+  return text.substr(0, find_byte(text, '\0'));
 }
 
 inline char upper_ascii(char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; }

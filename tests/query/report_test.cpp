@@ -166,6 +166,18 @@ TEST_F(ReportTest, PrintsTextsLongerThanTheFieldWidthInFull) {
             std::string::npos);
 }
 
+TEST_F(ReportTest, AnLfInsideAFieldEndsALineWithCrLfLikeAllOthers) {
+  // "\\n" in a table file is an LF inside the field: it reaches the report
+  // as CR LF, in the name and counts as in the detail lines; "%5s" pads the
+  // three bytes "1", LF, "2" by two blanks.
+  set_result("V\\n1\tH\t1\\n2\t3\t40;2;2;1\t40;2;2;1\r\n");
+  std::string written = report({{"V\n1"}}, {.details = true});
+  EXPECT_EQ(written.substr(0, written.find("MIN")),
+            report_text({"SPEC.NEV: V", "1", "ÖSSZ(db):\t  1", "2", "ÁTL.(ms):\t    3"}));
+  for (size_t lf = written.find('\n'); lf != std::string::npos; lf = written.find('\n', lf + 1))
+    EXPECT_EQ(written[lf - 1], '\r') << "at byte " << lf;
+}
+
 TEST_F(ReportTest, SkipsWhatTheTablesCannotShow) {
   // A short occurrence prints blanks, an unknown sentence or sound number
   // loses its line, missing fields print as empty texts; a name without a
