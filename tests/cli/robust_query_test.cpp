@@ -1,4 +1,4 @@
-// zor-cli run and query writing their result tables to a full device or into
+// zor-cli run and query writing their result tables or the report to a full device or into
 // a folder that cannot be made: exit status 1 and a message naming the
 // problem, never a normal finish.
 #include <gtest/gtest.h>
@@ -41,8 +41,8 @@ TEST_P(RobustQuery, AResultTableOnAFullDeviceExitsWithTheFileNamed) {
   EXPECT_NE(result.error_output.find(GetParam()), std::string::npos) << result.error_output;
 }
 
-INSTANTIATE_TEST_SUITE_P(EachResultTable, RobustQuery,
-                         testing::Values("output_result.txt", "output_result_dev.txt"));
+INSTANTIATE_TEST_SUITE_P(EachResultTableAndTheReport, RobustQuery,
+                         testing::Values("output_result.txt", "output_result_dev.txt", "output.txt"));
 
 
 TEST_F(RobustQueryInputs, ASpecificationFileThatCannotBeReadExitsWithItsName) {
