@@ -25,9 +25,10 @@ RunOutcome write_report(const std::vector<ReportEntry>& entries, ReportOptions o
   progress->SetText(waiting);
 
   RunOutcome outcome = RunOutcome::completed;
+  ReportSectionWriter sections(tables, options, report);
   for (const ReportEntry& entry : entries) {
     if (!entry.ticked) continue;
-    write_report_section(tables, options, entry.name, report);
+    sections.write(entry.name);
     progress->StepIt();
     progress->PumpMessages(true);
     progress->SetText(waiting + "\n\n" + entry.name);

@@ -19,12 +19,13 @@ struct ReportOptions {
   bool distribution = false;  // "Eloszlás megjelenítése"
 };
 
-// value;sound number;word number;sentence number
+// value;sound number;word number;sentence number. The parts are views into
+// the text split.
 struct Occurrence {
-  std::string value;
-  std::string sound;
-  std::string word;
-  std::string sentence;
+  std::string_view value;
+  std::string_view sound;
+  std::string_view word;
+  std::string_view sentence;
 };
 Occurrence split_occurrence(std::string_view text);
 

@@ -7,19 +7,19 @@ Occurrence split_occurrence(std::string_view text) {
   Occurrence parts;
   // Too short to hold a value and three numbers: no parts at all.
   if (text.size() < 5) return parts;
-  std::string* const leading[] = {&parts.value, &parts.sound, &parts.word};
+  std::string_view* const leading[] = {&parts.value, &parts.sound, &parts.word};
   size_t start = 0;
-  for (std::string* part : leading) {
+  for (std::string_view* part : leading) {
     size_t semicolon = find_byte(text, ';', start);
     if (semicolon == std::string_view::npos) {
       // The part without its closing ";" runs to the end; the later ones stay empty.
-      part->assign(text.substr(start));
+      *part = text.substr(start);
       return parts;
     }
-    part->assign(text.substr(start, semicolon - start));
+    *part = text.substr(start, semicolon - start);
     start = semicolon + 1;
   }
-  parts.sentence.assign(text.substr(start));
+  parts.sentence = text.substr(start);
   return parts;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <memory>
 #include <cstdio>
 #include <utility>
 #include <vector>
@@ -74,14 +75,35 @@ const DetailMarks& plain_marks() {
 }
 
 DetailMarks distribution_marks(std::string_view type, std::string_view value) {
-  std::string with_value = ". " + std::string(value) + " ms ): ";
+  std::string with_value = std::string(". ").append(value).append(" ms ): ");
   return DetailMarks{".): ", type == "SZ" ? with_value : ".): ",
                      type == "H" ? with_value : ".): "};
 }
 
-class SectionWriter {
+// The detail texts of an occurrence's sentence, word and sound; none where
+// the number is empty or no row has it.
+struct DetailTexts {
+  std::optional<std::string_view> sentence;
+  std::optional<std::string_view> word;
+  std::optional<std::string_view> sound;
+};
+
+// A hit a distribution counts, with the texts its detail lines show.
+struct CountedHit {
+  Occurrence occurrence;
+  DetailTexts details;
+};
+
+std::optional<std::string_view> detail_of(const KeyedTable& table, std::string_view number) {
+  if (number.empty()) return std::nullopt;
+  return table.detail(number);
+}
+
+}  // namespace
+
+class ReportSectionWriter::Impl {
  public:
-  SectionWriter(const ReportTables& tables, ReportOptions options, TextFileWriter& report)
+  Impl(const ReportTables& tables, ReportOptions options, TextFileWriter& report)
       : tables_(tables), options_(options), report_(report) {}
 
   void write(std::string_view name, int result_row);
@@ -95,18 +117,24 @@ class SectionWriter {
   }
 
   void write_extreme(const std::string& caption, std::string_view occurrence_text);
-  void write_details(const Occurrence& occurrence, const DetailMarks& marks);
-  void write_detail(const KeyedTable& table, const std::string& caption,
-                    const std::string& number, const std::string& mark);
+  DetailTexts find_details(const Occurrence& occurrence) const;
+  void write_details(const Occurrence& occurrence, const DetailTexts& details,
+                     const DetailMarks& marks);
+  void write_detail(const std::string& caption, std::string_view number, std::string_view mark,
+                    std::optional<std::string_view> text);
   void write_distribution(std::string_view name, std::string_view type);
 
   const ReportTables& tables_;
   ReportOptions options_;
   TextFileWriter& report_;
   std::string out_;
+  // A distribution's working memory, kept from one section to the next:
+  // allocated afresh, its pages would be cleared for every section again.
+  std::vector<std::pair<long long, size_t>> counted_;
+  std::vector<CountedHit> hits_;
 };
 
-void SectionWriter::write(std::string_view name, int result_row) {
+void ReportSectionWriter::Impl::write(std::string_view name, int result_row) {
   static const std::string kCount = to_cp1250("ÖSSZ(db):\t");
   static const std::string kMean = to_cp1250("ÁTL.(ms):\t");
   const TextTable& result = tables_.result.table();
@@ -125,38 +153,42 @@ void SectionWriter::write(std::string_view name, int result_row) {
   flush(0);
 }
 
-void SectionWriter::write_extreme(const std::string& caption, std::string_view occurrence_text) {
+void ReportSectionWriter::Impl::write_extreme(const std::string& caption, std::string_view occurrence_text) {
   Occurrence occurrence = split_occurrence(occurrence_text);
   out_.append(caption);
   append_right_aligned(out_, occurrence.value);
   out_.append(kLineEnd);
-  if (options_.details) write_details(occurrence, plain_marks());
+  if (options_.details) write_details(occurrence, find_details(occurrence), plain_marks());
 }
 
-void SectionWriter::write_details(const Occurrence& occurrence, const DetailMarks& marks) {
+DetailTexts ReportSectionWriter::Impl::find_details(const Occurrence& occurrence) const {
+  return {detail_of(tables_.sentences, occurrence.sentence), detail_of(tables_.words, occurrence.word),
+          detail_of(tables_.sounds, occurrence.sound)};
+}
+
+void ReportSectionWriter::Impl::write_details(const Occurrence& occurrence, const DetailTexts& details,
+                                  const DetailMarks& marks) {
   static const std::string kSentence = "    -=Mondat(";
   static const std::string kWord = to_cp1250("      Szó(");
   static const std::string kSound = "      Hang(";
-  write_detail(tables_.sentences, kSentence, occurrence.sentence, marks.sentence);
-  write_detail(tables_.words, kWord, occurrence.word, marks.word);
-  write_detail(tables_.sounds, kSound, occurrence.sound, marks.sound);
+  write_detail(kSentence, occurrence.sentence, marks.sentence, details.sentence);
+  write_detail(kWord, occurrence.word, marks.word, details.word);
+  write_detail(kSound, occurrence.sound, marks.sound, details.sound);
 }
 
-void SectionWriter::write_detail(const KeyedTable& table, const std::string& caption,
-                                 const std::string& number, const std::string& mark) {
-  if (number.empty()) return;
-  std::optional<std::string_view> labels = table.detail(number);
-  if (!labels) return;
+void ReportSectionWriter::Impl::write_detail(const std::string& caption, std::string_view number,
+                                 std::string_view mark, std::optional<std::string_view> text) {
+  if (!text) return;
   append_text(out_.append(caption), number);
   append_text(out_, mark);
-  append_text(out_, *labels);
+  append_text(out_, *text);
   out_.append(kLineEnd);
 }
 
 // One pass over the specification's distribution rows: the largest interval
 // value gives the intervals shown, and each row goes to the interval whose
 // upper bound equals its value exactly (20 and 20.0 alike), in file order.
-void SectionWriter::write_distribution(std::string_view name, std::string_view type) {
+void ReportSectionWriter::Impl::write_distribution(std::string_view name, std::string_view type) {
   static const std::string kCaption = to_cp1250("ELOSZLÁSOK(db):\r\n");
   out_.append(kCaption);
   const TextTable& dev = tables_.result_dev.table();
@@ -166,8 +198,12 @@ void SectionWriter::write_distribution(std::string_view name, std::string_view t
   for (int row : rows) top = std::max(top, truncated(read_number(text_of(dev.cell(row, kDevInterval)))));
   const long long last_bound = top - top % kIntervalWidth;
 
-  // (interval number, row) of every row that some shown interval counts.
-  std::vector<std::pair<long long, int>> counted;
+  // (interval number, hit) of every row that some shown interval counts. The
+  // hits are gathered in file order, where the rows and their sound and word
+  // numbers rise, so that the look-ups walk the tables forwards; in interval
+  // order they would jump about in them, a cache miss at every step.
+  counted_.clear();
+  hits_.clear();
   int interval_column = dev.column_index("EREDMENYSZ_INTERV");
   for (int row : rows) {
     if (interval_column == 0) break;
@@ -176,19 +212,22 @@ void SectionWriter::write_distribution(std::string_view name, std::string_view t
     double bound = read_number(*field);
     if (bound < kIntervalWidth || bound > static_cast<double>(last_bound)) continue;
     if (bound != std::floor(bound) || std::fmod(bound, kIntervalWidth) != 0) continue;
-    counted.emplace_back(static_cast<long long>(bound) / kIntervalWidth, row);
+    counted_.emplace_back(static_cast<long long>(bound) / kIntervalWidth, hits_.size());
+    if (!options_.details) continue;
+    Occurrence occurrence = split_occurrence(text_of(dev.cell(row, kDevOccurrence)));
+    hits_.push_back({occurrence, find_details(occurrence)});
   }
-  std::stable_sort(counted.begin(), counted.end(),
+  std::stable_sort(counted_.begin(), counted_.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
 
-  auto next = counted.begin();
+  auto next = counted_.begin();
   for (long long interval = 1; interval * kIntervalWidth <= last_bound; ++interval) {
     int tally = 0;
-    for (; next != counted.end() && next->first == interval; ++next) {
+    for (; next != counted_.end() && next->first == interval; ++next) {
       ++tally;
       if (!options_.details) continue;
-      Occurrence occurrence = split_occurrence(text_of(dev.cell(next->second, kDevOccurrence)));
-      write_details(occurrence, distribution_marks(type, occurrence.value));
+      const CountedHit& hit = hits_[next->second];
+      write_details(hit.occurrence, hit.details, distribution_marks(type, hit.occurrence.value));
       flush(kPieceSize);
     }
     append_interval_line(out_, interval * kIntervalWidth, tally);
@@ -196,13 +235,16 @@ void SectionWriter::write_distribution(std::string_view name, std::string_view t
   }
 }
 
-}  // namespace
+ReportSectionWriter::ReportSectionWriter(const ReportTables& tables, ReportOptions options,
+                                         TextFileWriter& report)
+    : impl_(std::make_unique<Impl>(tables, options, report)), tables_(tables) {}
 
-void write_report_section(const ReportTables& tables, ReportOptions options,
-                          std::string_view name, TextFileWriter& report) {
-  std::span<const int> rows = tables.result.rows(name);
+ReportSectionWriter::~ReportSectionWriter() = default;
+
+void ReportSectionWriter::write(std::string_view name) {
+  std::span<const int> rows = tables_.result.rows(name);
   if (rows.empty()) return;
-  SectionWriter(tables, options, report).write(name, rows.front());
+  impl_->write(name, rows.front());
 }
 
 }  // namespace zor

@@ -1,6 +1,7 @@
 #pragma once
 // The text of one specification in the readable report: statistics, the
 // occurrences behind the extremes and the distribution in 10 ms intervals.
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -10,9 +11,20 @@
 
 namespace zor {
 
-// Writes the section of the first result row named `name` to the report;
-// nothing when the result table has no such row.
-void write_report_section(const ReportTables& tables, ReportOptions options,
-                          std::string_view name, TextFileWriter& report);
+// Writes the sections of one report, one specification at a time.
+class ReportSectionWriter {
+ public:
+  ReportSectionWriter(const ReportTables& tables, ReportOptions options, TextFileWriter& report);
+  ~ReportSectionWriter();
+
+  // Writes the section of the first result row named `name`; nothing when
+  // the result table has no such row.
+  void write(std::string_view name);
+
+ private:
+  class Impl;
+  std::unique_ptr<Impl> impl_;
+  const ReportTables& tables_;
+};
 
 }  // namespace zor

@@ -65,11 +65,13 @@ class WalkingReport {
     out_ += "SPEC.NEV: " + name + "\n";
     out_ += to_cp1250("ÖSSZ(db):\t") + formatted("%5s", text(result_.field_at(3)).c_str()) + "\n";
     out_ += to_cp1250("ÁTL.(ms):\t") + formatted("%5s", text(result_.field_at(4)).c_str()) + "\n";
-    Occurrence min = split_occurrence(text(result_.field_at(5)));
-    Occurrence max = split_occurrence(text(result_.field_at(6)));
-    out_ += "MIN.(ms):\t" + formatted("%5s", min.value.c_str()) + "\n";
+    const std::string min_text = text(result_.field_at(5));
+    const std::string max_text = text(result_.field_at(6));
+    Occurrence min = split_occurrence(min_text);
+    Occurrence max = split_occurrence(max_text);
+    out_ += "MIN.(ms):\t" + formatted("%5s", std::string(min.value).c_str()) + "\n";
     if (options_.details) details(min, "): ", "): ", "): ");
-    out_ += "MAX.(ms):\t" + formatted("%5s", max.value.c_str()) + "\n";
+    out_ += "MAX.(ms):\t" + formatted("%5s", std::string(max.value).c_str()) + "\n";
     if (options_.details) details(max, "): ", "): ", "): ");
     if (options_.distribution) distribution(name);
     out_ += std::string(59, '-') + "\n\n";
@@ -90,8 +92,9 @@ class WalkingReport {
       while (dev_.locate("EREDMENYSZ_SPECNEV", "=", name)) {
         if (!dev_.compare_number("EREDMENYSZ_INTERV", "=", static_cast<double>(bound))) continue;
         ++tally;
-        Occurrence occurrence = split_occurrence(text(dev_.field_at(4)));
-        std::string with_value = ". " + occurrence.value + " ms ): ";
+        const std::string occurrence_text = text(dev_.field_at(4));
+        Occurrence occurrence = split_occurrence(occurrence_text);
+        std::string with_value = ". " + std::string(occurrence.value) + " ms ): ";
         if (options_.details) {
           details(occurrence, ".): ", type_ == "SZ" ? with_value : ".): ",
                   type_ == "H" ? with_value : ".): ");
@@ -108,12 +111,13 @@ class WalkingReport {
     detail(sounds_, "HANG_SORSZ", occurrence.sound, "      Hang(", h);
   }
 
-  void detail(TextTable& table, const char* column, const std::string& number,
+  void detail(TextTable& table, const char* column, std::string_view number,
               const std::string& caption, const std::string& mark) {
     if (number.empty()) return;
     table.move_first();
     table.begin_search(1);
-    if (table.locate(column, "=", number)) out_ += caption + number + mark + text(table.field_at(4)) + "\n";
+    if (table.locate(column, "=", number))
+      out_ += caption + std::string(number) + mark + text(table.field_at(4)) + "\n";
     table.end_search();
   }
 
