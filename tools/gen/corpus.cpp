@@ -1,9 +1,9 @@
 #include "gen/corpus.h"
 
 #include <cstdio>
-#include <fstream>
 
 #include "gen/broken_set.h"
+#include "gen/corpus_folder.h"
 #include "gen/random.h"
 #include "gen/recording_files.h"
 #include "gen/sentence.h"
@@ -15,23 +15,6 @@ constexpr int kBrokenEvery = 8;
 constexpr int kNoTextPercent = 5;
 constexpr int kAccentedNameEvery = 25;
 
-class FileWriter {
- public:
-  explicit FileWriter(std::string& error) : error_(error) {}
-
-  bool write(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (out) return true;
-    error_ = "cannot write " + path.string();
-    return false;
-  }
-
- private:
-  std::string& error_;
-};
-
 // Most names are plain; some carry accented letters, so that the path goes
 // through the file-name encoding.
 std::string recording_stem(int number) {
@@ -42,29 +25,13 @@ std::string recording_stem(int number) {
   return stem;
 }
 
-bool write_recording(FileWriter& writer, const std::filesystem::path& stem,
-                     const RecordingFiles& files) {
-  auto with = [&](const char* extension) {
-    std::filesystem::path path = stem;
-    return path += extension;
-  };
-  if (files.wav && !writer.write(with(files.extension.c_str()), *files.wav)) return false;
-  if (files.has_labels && !writer.write(with(".imf"), files.label_file_text())) return false;
-  if (files.has_pitch_marks && !writer.write(with(".pit"), files.pitch_file_bytes())) return false;
-  if (files.text && !writer.write(with(".txt"), *files.text)) return false;
-  return true;
-}
-
 }  // namespace
 
 bool generate_corpus(const CorpusOptions& options, CorpusSummary& summary, std::string& error) {
-  std::error_code created;
-  std::filesystem::create_directories(options.out, created);
-  std::filesystem::path folder = std::filesystem::absolute(options.out);
-  FileWriter writer(error);
+  CorpusFolder folder(options.out);
   Random corpus_random(options.seed);
   const std::vector<BrokenKind>& kinds = broken_kinds();
-  std::string list, manifest;
+  std::string manifest;
   summary = CorpusSummary{};
   for (int number = 1; number <= options.recordings; ++number) {
     Random random(corpus_random.next());
@@ -77,21 +44,18 @@ bool generate_corpus(const CorpusOptions& options, CorpusSummary& summary, std::
     } else {
       summary.sounds += sentence.sound_count();
     }
-    std::filesystem::path stem = folder / recording_stem(number);
-    if (!write_recording(writer, stem, files)) return false;
-    std::string wav = stem.string() + files.extension;
-    list += wav + "\r\n";
+    std::string wav;
+    if (!folder.add(recording_stem(number), files, wav, error)) return false;
     if (kind) {
       manifest += wav + "\t" + std::to_string(kind->result_code) + "\t" +
                   std::string(kind->name) + "\r\n";
     }
   }
   summary.recordings = options.recordings;
-  summary.list = folder / "list.txt";
-  if (!writer.write(summary.list, list)) return false;
+  if (!folder.write_list(summary.list, error)) return false;
   if (options.broken) {
-    summary.manifest = folder / "broken.txt";
-    if (!writer.write(summary.manifest, manifest)) return false;
+    summary.manifest = folder.path() / "broken.txt";
+    if (!write_file(summary.manifest, manifest, error)) return false;
   }
   return true;
 }

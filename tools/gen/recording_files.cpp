@@ -4,7 +4,7 @@ namespace zor::gen {
 namespace {
 
 constexpr std::uint32_t kSamplesPerSecond = 22050;
-constexpr std::uint32_t kSilentSamples = 441;  // 20 ms: the files are about the labels
+constexpr std::uint32_t kSilentSamples = 441;  // 20 ms
 constexpr std::uint32_t kPitchPeriod = 180;    // about 120 Hz
 
 void append_u16(std::string& bytes, std::uint16_t value) {
@@ -16,11 +16,14 @@ void append_u32(std::string& bytes, std::uint32_t value) {
   for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<char>(value >> shift));
 }
 
-// 16-bit mono PCM.
-std::string wav_bytes() {
-  constexpr std::uint32_t kDataBytes = kSilentSamples * 2;
+std::string text_file_text(const Sentence& sentence) { return sentence.text + "\r\n"; }
+
+}  // namespace
+
+std::string wav_file_bytes(const std::vector<std::int16_t>& samples) {
+  const auto data_bytes = static_cast<std::uint32_t>(samples.size() * 2);
   std::string bytes = "RIFF";
-  append_u32(bytes, 36 + kDataBytes);
+  append_u32(bytes, 36 + data_bytes);
   bytes += "WAVEfmt ";
   append_u32(bytes, 16);
   append_u16(bytes, 1);  // PCM
@@ -30,14 +33,10 @@ std::string wav_bytes() {
   append_u16(bytes, 2);
   append_u16(bytes, 16);
   bytes += "data";
-  append_u32(bytes, kDataBytes);
-  bytes.append(kDataBytes, '\0');
+  append_u32(bytes, data_bytes);
+  for (std::int16_t sample : samples) append_u16(bytes, static_cast<std::uint16_t>(sample));
   return bytes;
 }
-
-std::string text_file_text(const Sentence& sentence) { return sentence.text + "\r\n"; }
-
-}  // namespace
 
 std::string RecordingFiles::label_file_text() const {
   std::string text = label_header_start + " <1>";
@@ -65,13 +64,14 @@ std::string RecordingFiles::pitch_file_bytes() const {
 
 RecordingFiles recording_files(const Sentence& sentence, bool with_text) {
   RecordingFiles files;
-  files.wav = wav_bytes();
+  files.wav = wav_file_bytes(std::vector<std::int16_t>(kSilentSamples));
   if (with_text) files.text = text_file_text(sentence);
   std::uint32_t position = 0;
   for (const Word& word : sentence.words) {
     for (size_t i = 0; i < word.sounds.size(); ++i) {
       const Sound& sound = word.sounds[i];
-      files.pitch_records.push_back({i == 0 ? kWordBoundary : kSoundBoundary, position});
+      bool word_start = i == 0 && word.starts_word;
+      files.pitch_records.push_back({word_start ? kWordBoundary : kSoundBoundary, position});
       if (sound.voiced) {
         for (std::uint32_t mark = kPitchPeriod / 2; mark < sound.samples; mark += kPitchPeriod) {
           files.pitch_records.push_back({kPitchMark, position + mark});

@@ -28,6 +28,9 @@ struct LabelLine {
   std::string length_code, label;
 };
 
+// A WAV file of 16-bit mono PCM at 22050 samples per second.
+std::string wav_file_bytes(const std::vector<std::int16_t>& samples);
+
 // One recording before it is written; an absent file is not written.
 struct RecordingFiles {
   std::string extension = ".wav";  // of the WAV file; the side files replace ".wav"
@@ -48,7 +51,8 @@ struct RecordingFiles {
   std::string pitch_file_bytes() const;
 };
 
-// The consistent files of a sentence; the text file only when asked for.
+// The consistent files of a sentence; the text file only when asked for. The
+// WAV file holds a moment of silence: the files are about the labels.
 RecordingFiles recording_files(const Sentence& sentence, bool with_text);
 
 }  // namespace zor::gen

@@ -20,6 +20,9 @@ struct Sound {
 struct Word {
   std::vector<Sound> sounds;
   std::string spelling;  // Windows-1250; empty for a pause
+  // Whether its first boundary is a word boundary. A closing pause without
+  // one leaves the word before it the last of the sentence.
+  bool starts_word = true;
 };
 
 struct Sentence {
