@@ -34,14 +34,16 @@ int collect(short* wav, int count, espeak_EVENT* events) {
   if (wav != nullptr) collecting->samples.insert(collecting->samples.end(), wav, wav + count);
   for (const espeak_EVENT* event = events; event->type != espeakEVENT_LIST_TERMINATED; ++event) {
     if (event->type == espeakEVENT_WORD) {
-      collecting->events.push_back(
-          {SpeechEvent::Kind::word, static_cast<std::uint32_t>(event->sample), {}, false});
+      // The text position for now; split_joined_words makes it a word number.
+      collecting->events.push_back({SpeechEvent::Kind::word,
+                                    static_cast<std::uint32_t>(event->sample), {}, false,
+                                    static_cast<std::uint32_t>(event->text_position)});
     } else if (event->type == espeakEVENT_PHONEME) {
       const char* name = event->id.string;
       collecting->events.push_back({SpeechEvent::Kind::phoneme,
                                     static_cast<std::uint32_t>(event->sample),
                                     std::string(name, strnlen(name, sizeof event->id.string)),
-                                    false});
+                                    false, 0});
     }
   }
   return 0;
@@ -50,6 +52,12 @@ int collect(short* wav, int count, espeak_EVENT* events) {
 bool is_pause(std::string_view phoneme) {
   const PhonemeLabel* entry = find_phoneme_label(phoneme);
   return entry != nullptr && entry->role == PhonemeRole::pause;
+}
+
+// A phoneme the table does not know counts as a sound: the labelling refuses it.
+bool is_sound(std::string_view phoneme) {
+  const PhonemeLabel* entry = find_phoneme_label(phoneme);
+  return entry == nullptr || entry->role == PhonemeRole::sound;
 }
 
 // The phonemes of espeak-ng's transcription, stress marks removed and long
@@ -66,6 +74,87 @@ std::vector<std::string> transcription(const std::string& text) {
     }
   }
   return phonemes;
+}
+
+size_t sound_count(const std::vector<std::string>& phonemes) {
+  size_t count = 0;
+  for (const std::string& phoneme : phonemes) {
+    std::string_view name = phoneme;
+    if (name.size() > 1 && name.ends_with(':') && find_phoneme_label(name) == nullptr) name.remove_suffix(1);
+    if (is_sound(name)) ++count;
+  }
+  return count;
+}
+
+// The words of the text (runs of non-blank bytes) and the character, counted
+// from 1 as espeak-ng's text positions are, at which each begins.
+struct TextWords {
+  std::vector<std::string> words;
+  std::vector<std::uint32_t> starts;
+
+  explicit TextWords(const std::string& text) {
+    std::uint32_t character = 0;
+    bool in_word = false;
+    for (char byte : text) {
+      bool continuation = (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+      if (!continuation) ++character;
+      bool blank = byte == ' ' || byte == '\t';
+      if (!blank && !in_word) {
+        words.emplace_back();
+        starts.push_back(character);
+      }
+      if (!blank) words.back() += byte;
+      in_word = !blank;
+    }
+  }
+  // The number, from 1, of the word at a text position; 0 before the first.
+  std::uint32_t word_at(std::uint32_t position) const {
+    return static_cast<std::uint32_t>(std::upper_bound(starts.begin(), starts.end(), position) -
+                                      starts.begin());
+  }
+};
+
+// espeak-ng speaks some short words as one with the word after them ("nem
+// szeretek", "ha kell") and sends one word event for both. Each word within
+// gets its word event back at the sound where it would end if spoken alone.
+void split_joined_words(const std::string& text, std::vector<SpeechEvent>& events) {
+  TextWords text_words(text);
+  const std::vector<std::string>& words = text_words.words;
+  // A text position can fall a character or two short of its word (seen
+  // after "ma" and after the article), yet every word event begins a later
+  // word than the one before it.
+  std::uint32_t last = 0;
+  for (SpeechEvent& event : events) {
+    if (event.kind != SpeechEvent::Kind::word) continue;
+    event.word = std::max(last + 1, text_words.word_at(event.word));
+    last = event.word;
+  }
+  auto sounds_of = [&](std::uint32_t word) { return sound_count(transcription(words[word - 1])); };
+
+  std::vector<SpeechEvent> separated;
+  std::uint32_t word = 0, next = 0;  // the word being spoken, the next word event's
+  bool joined = false;
+  size_t sounds_left = 0;  // of the word being spoken, when joined
+  for (size_t i = 0; i < events.size(); ++i) {
+    const SpeechEvent& event = events[i];
+    if (event.kind == SpeechEvent::Kind::word) {
+      word = event.word;
+      auto later = std::find_if(events.begin() + static_cast<std::ptrdiff_t>(i) + 1, events.end(),
+                                [](const SpeechEvent& e) { return e.kind == SpeechEvent::Kind::word; });
+      next = later != events.end() ? later->word : static_cast<std::uint32_t>(words.size()) + 1;
+      joined = word > 0 && next > word + 1 && next - 1 <= words.size();
+      if (joined) sounds_left = sounds_of(word);
+    } else if (joined && is_sound(event.phoneme)) {
+      if (sounds_left == 0 && word + 1 < next) {
+        ++word;
+        separated.push_back({SpeechEvent::Kind::word, event.sample, {}, false, word});
+        sounds_left = sounds_of(word);
+      }
+      if (sounds_left > 0) --sounds_left;
+    }
+    separated.push_back(event);
+  }
+  events = std::move(separated);
 }
 
 // Carries the transcription's long marks over to the phoneme events; the two
@@ -106,7 +195,9 @@ bool speak_here(const std::string& text, const Speaker& speaker, Speech& speech,
     error = "espeak-ng could not speak the text";
     return false;
   }
-  return mark_lengthened(transcribed, speech.events, error);
+  if (!mark_lengthened(transcribed, speech.events, error)) return false;
+  split_joined_words(text, speech.events);
+  return true;
 }
 
 // What goes through the pipe: a header, the samples, the events.
@@ -116,7 +207,7 @@ struct Header {
 struct WireEvent {
   SpeechEvent::Kind kind;
   bool lengthened;
-  std::uint32_t sample;
+  std::uint32_t sample, word;
   char phoneme[8];  // espeak-ng's names fit its event's 8 bytes
 };
 
@@ -149,7 +240,7 @@ bool read_all(int fd, void* data, size_t size) {
   if (!spoken) speech = Speech{};
   std::vector<WireEvent> events;
   for (const SpeechEvent& event : speech.events) {
-    WireEvent wire{event.kind, event.lengthened, event.sample, {}};
+    WireEvent wire{event.kind, event.lengthened, event.sample, event.word, {}};
     std::memcpy(wire.phoneme, event.phoneme.data(), std::min(event.phoneme.size(), sizeof wire.phoneme));
     events.push_back(wire);
   }
@@ -178,7 +269,7 @@ bool receive(int fd, Speech& speech, std::string& error) {
   for (const WireEvent& wire : events) {
     speech.events.push_back({wire.kind, wire.sample,
                              std::string(wire.phoneme, strnlen(wire.phoneme, sizeof wire.phoneme)),
-                             wire.lengthened});
+                             wire.lengthened, wire.word});
   }
   return true;
 }

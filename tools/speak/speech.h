@@ -22,6 +22,7 @@ struct SpeechEvent {
   // espeak-ng's transcription marks the phoneme long ("t:" of "itt"); its
   // phoneme events name it without the mark.
   bool lengthened = false;
+  std::uint32_t word = 0;  // for a word: its place among the text's words, from 1
 };
 
 struct Speech {
@@ -29,7 +30,8 @@ struct Speech {
   std::vector<SpeechEvent> events;    // in time order
 };
 
-// Speaks UTF-8 text. The result depends on the text and the speaker alone,
+// Speaks UTF-8 text. Every word of the text (a run of non-blank characters)
+// gets its word event. The result depends on the text and the speaker alone,
 // not on what was spoken before. False with a message when espeak-ng cannot
 // be set up, has no such voice, or its transcription and its speech do not
 // agree on the phonemes.

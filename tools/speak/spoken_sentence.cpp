@@ -10,7 +10,7 @@ namespace zor::speak {
 namespace {
 
 constexpr std::string_view kShortLengthCode = "100";
-// No word or pause has begun yet (a sample no recording reaches).
+// No pause is going on (a sample no recording reaches).
 constexpr std::uint32_t kNone = std::numeric_limits<std::uint32_t>::max();
 
 SpokenWord pause_word(std::uint32_t start) {
@@ -22,7 +22,9 @@ class Segmenter {
   explicit Segmenter(SpokenSentence& sentence) : sentence_(sentence) {}
 
   void word_begins(std::uint32_t sample) {
+    if (pause_start_ != kNone) follows_pause_ = true;
     close_pause();
+    word_pending_ = true;
     word_start_ = sample;
   }
   void pause_begins(std::uint32_t sample) {
@@ -30,12 +32,12 @@ class Segmenter {
   }
   void sound(const PhonemeLabel& phoneme, bool lengthened, std::uint32_t sample) {
     bool is_long = phoneme.is_long || lengthened;
-    if (word_start_ != kNone || sentence_.words.empty()) {
-      // A pause after the last word event ended where this sound begins.
-      std::uint32_t start = pause_start_ != kNone || word_start_ == kNone ? sample : word_start_;
+    if (word_pending_ || sentence_.words.empty()) {
+      bool at_sound = follows_pause_ || pause_start_ != kNone || !word_pending_;
       close_pause();
-      sentence_.words.push_back({{{std::string(phoneme.label), is_long, after_last(start)}}});
-      word_start_ = kNone;
+      std::uint32_t start = after_last(at_sound ? sample : word_start_);
+      sentence_.words.push_back({{{std::string(phoneme.label), is_long, start}}});
+      word_pending_ = follows_pause_ = false;
       return;
     }
     pause_start_ = kNone;  // inside a word: the sound before it keeps the time
@@ -57,9 +59,11 @@ class Segmenter {
   }
 
  private:
-  // A pause closed by a word event lies between two words.
+  // A pause closed by a word event lies between two words; a word event with
+  // no sound between two pauses (espeak-ng sends one inside the pause at a
+  // comma now and then) leaves one pause.
   void close_pause() {
-    if (pause_start_ != kNone && !sentence_.words.empty()) {
+    if (pause_start_ != kNone && !sentence_.words.empty() && !sentence_.words.back().is_pause()) {
       sentence_.words.push_back(pause_word(after_last(pause_start_)));
     }
     pause_start_ = kNone;
@@ -71,7 +75,9 @@ class Segmenter {
   }
 
   SpokenSentence& sentence_;
-  std::uint32_t word_start_ = kNone;
+  bool word_pending_ = false;  // a word event came, its first sound not yet
+  std::uint32_t word_start_ = 0;
+  bool follows_pause_ = true;  // the pending word comes after a pause or first
   std::uint32_t pause_start_ = kNone;
 };
 

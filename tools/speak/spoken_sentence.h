@@ -28,8 +28,10 @@ struct SpokenSentence {
 };
 
 // Labels every phoneme by the table. A word begins at its word event, so the
-// silence before its first sound (a stop's closure, a vowel's onset) belongs to
-// that sound. A pause between words becomes a pause word; inside a word it
+// silence before its first sound (a stop's closure, the break espeak-ng makes
+// before a vowel) belongs to that sound; after a pause, or first in the
+// sentence, where that silence cannot be told from the pause, it begins at its
+// first sound. A pause between words becomes a pause word; inside a word it
 // adds its time to the sound before it. Two like consonants in a row within a
 // word are one long consonant, as Hungarian speaks them. False with a message
 // for a phoneme the table does not know.
