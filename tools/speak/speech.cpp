@@ -13,10 +13,6 @@
 namespace zor::speak {
 namespace {
 
-// espeak-ng keeps the phase of its voice source from one utterance to the
-// next, so speaking the same text twice in one process gives samples a few
-// apart. Every sentence is therefore spoken in a child process forked from
-// one that has set espeak-ng up but never spoken, and sent back over a pipe.
 bool espeak_ready(std::string& error) {
   static const int rate = espeak_Initialize(
       AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr,
@@ -276,6 +272,10 @@ bool receive(int fd, Speech& speech, std::string& error) {
 
 }  // namespace
 
+// espeak-ng keeps the phase of its voice source from one utterance to the
+// next, so speaking the same text twice in one process gives samples a few
+// apart. Every sentence is therefore spoken in a child process forked from
+// one that has set espeak-ng up but never spoken, and sent back over a pipe.
 bool speak(const std::string& utf8_text, const Speaker& speaker, Speech& speech,
            std::string& error) {
   speech = Speech{};
