@@ -1,8 +1,8 @@
 #include <memory>
 
-#include "commands.h"
-#include "convert_step.h"
-#include "terminal_host.h"
+#include "cli/commands.h"
+#include "cli/convert_step.h"
+#include "cli/terminal_host.h"
 
 namespace zor {
 

@@ -1,10 +1,10 @@
-#include "convert_step.h"
+#include "cli/convert_step.h"
 
 #include "conversion/conversion_run.h"
-#include "exit_status.h"
+#include "cli/exit_status.h"
 #include "platform/encoding.h"
-#include "query/label_tree.h"
-#include "recording_list.h"
+#include "corpus/label_tree.h"
+#include "cli/recording_list.h"
 
 namespace zor {
 namespace {

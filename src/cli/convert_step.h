@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "output_options.h"
+#include "cli/output_options.h"
 #include "platform/run_host.h"
 
 namespace zor {

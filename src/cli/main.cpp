@@ -1,3 +1,3 @@
-#include "commands.h"
+#include "cli/commands.h"
 
 int main(int argc, char** argv) { return zor::run_cli(argc, argv); }

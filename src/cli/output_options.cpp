@@ -1,4 +1,4 @@
-#include "output_options.h"
+#include "cli/output_options.h"
 
 #include <filesystem>
 #include <system_error>

@@ -3,7 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <string>
 
-#include "conversion/output_names.h"
+#include "corpus/output_names.h"
 
 namespace zor {
 

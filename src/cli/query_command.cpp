@@ -1,9 +1,9 @@
 #include <memory>
 
-#include "commands.h"
-#include "output_options.h"
-#include "query_step.h"
-#include "terminal_host.h"
+#include "cli/commands.h"
+#include "cli/output_options.h"
+#include "cli/query_step.h"
+#include "cli/terminal_host.h"
 
 namespace zor {
 

@@ -1,6 +1,6 @@
-#include "query_step.h"
+#include "cli/query_step.h"
 
-#include "exit_status.h"
+#include "cli/exit_status.h"
 #include "platform/encoding.h"
 #include "query/query_run.h"
 #include "query/specification_list.h"

@@ -4,7 +4,7 @@
 #include <CLI/CLI.hpp>
 #include <string>
 
-#include "output_options.h"
+#include "cli/output_options.h"
 #include "platform/run_host.h"
 
 namespace zor {

@@ -1,4 +1,4 @@
-#include "recording_list.h"
+#include "cli/recording_list.h"
 
 #include <algorithm>
 

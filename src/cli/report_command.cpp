@@ -1,33 +1,18 @@
-#include "report_command.h"
+#include "cli/report_command.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <memory>
 
-#include "commands.h"
-#include "exit_status.h"
-#include "output_options.h"
+#include "cli/commands.h"
+#include "cli/exit_status.h"
+#include "cli/output_options.h"
 #include "platform/encoding.h"
 #include "query/report.h"
-#include "tables/text_table.h"
-#include "terminal_host.h"
+#include "cli/terminal_host.h"
 
 namespace zor {
 namespace {
-
-// The entries the result viewer lists: the first field of every row of the
-// result table, duplicates included. None when the table cannot be loaded;
-// the report then says so itself.
-std::vector<ReportEntry> result_entries(const std::string& result_path) {
-  std::vector<ReportEntry> entries;
-  TextTable result;
-  result.set_separator('\t');
-  if (!result.load(result_path)) return entries;
-  for (bool on_row = result.move_first(); on_row; on_row = result.move_next()) {
-    entries.push_back({std::string(result.field_at(1).value_or(std::string_view{}))});
-  }
-  return entries;
-}
 
 void tick_only(std::vector<ReportEntry>& entries, const std::vector<std::string>& specs) {
   std::vector<std::string> wanted;
@@ -74,7 +59,7 @@ void add_report_flags(CLI::App& command, ReportFlags& flags) {
 
 RunOutcome report_results(const OutputNames& names, const std::vector<std::string>& specs,
                           const ReportFlags& flags, RunHost& host) {
-  std::vector<ReportEntry> entries = result_entries(names.result);
+  std::vector<ReportEntry> entries = report_entries(names.result);
   if (!specs.empty() && !entries.empty()) tick_only(entries, specs);
   ReportOptions options{flags.details, flags.distribution};
   if (flags.open) return write_report(entries, options, names, host);

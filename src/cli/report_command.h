@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "conversion/output_names.h"
+#include "corpus/output_names.h"
 #include "platform/run_host.h"
 
 namespace zor {

@@ -1,11 +1,11 @@
 #include <memory>
 
-#include "commands.h"
-#include "convert_step.h"
-#include "exit_status.h"
-#include "query_step.h"
-#include "report_command.h"
-#include "terminal_host.h"
+#include "cli/commands.h"
+#include "cli/convert_step.h"
+#include "cli/exit_status.h"
+#include "cli/query_step.h"
+#include "cli/report_command.h"
+#include "cli/terminal_host.h"
 
 namespace zor {
 

@@ -1,4 +1,4 @@
-#include "terminal_host.h"
+#include "cli/terminal_host.h"
 
 #include <unistd.h>
 

@@ -5,25 +5,14 @@
 #include "conversion/file_set_reader.h"
 #include "conversion/phonetics.h"
 #include "conversion/table_row.h"
+#include "corpus/table_layout.h"
 #include "platform/encoding.h"
 #include "platform/file_io.h"
-#include "query/label_tree.h"
+#include "platform/run_progress.h"
+#include "corpus/label_tree.h"
 
 namespace zor {
 namespace {
-
-constexpr std::string_view kSentenceColumns =
-    "MONDAT_SORSZ\tELERESI_UT\tMONDAT_HOSSZ\tMONDAT_HANGSOR\tMONDAT_HANGSOR_TXT\t"
-    "MONDAT_SZOTAGSZAM\n";
-constexpr std::string_view kWordColumns =
-    "SZO_SORSZ\tMONDAT_SORSZ\tSZO_HOSSZ\tSZO_HANGSOR\tSZO_SZOTAGSZAM\tSZO_POZ\tSZO_SZOVEGSZO\n";
-// The second following sound's label column has always been headed like the
-// third's; readers find the neighbour columns by position, so it stays.
-constexpr std::string_view kSoundColumns =
-    "HANG_SORSZ\tSZO_SORSZ\tMONDAT_SORSZ\tHANG\tHANG_CIMKE\tHANG_HOSSZ\tHANG_POZ\tHANG_RH\t"
-    "HANG_ELOTTE_3\tHANG_ELOTTE_3_CIMKE\tHANG_ELOTTE_2\tHANG_ELOTTE_2_CIMKE\t"
-    "HANG_ELOTTE_1\tHANG_ELOTTE_1_CIMKE\tHANG_UTANA_1\tHANG_UTANA_1_CIMKE\t"
-    "HANG_UTANA_2\tHANG_UTANA_3_CIMKE\tHANG_UTANA_3\tHANG_UTANA_3_CIMKE\n";
 
 constexpr std::array<int, 6> kNeighbourOrder = {-3, -2, -1, 1, 2, 3};
 
@@ -96,12 +85,11 @@ RunOutcome ConversionRun::run() {
     return RunOutcome::failed;
   }
 
-  auto progress = host_.make_progress(to_cp1250("Konverzió"));
-  progress->BeginModal("Progress");
-  progress->SetRange(1, static_cast<int>(input_.recordings.size()), 1);
-  sentences_.write(kSentenceColumns);
-  words_.write(kWordColumns);
-  sounds_.write(kSoundColumns);
+  RunProgress progress(host_, to_cp1250("Konverzió"), input_.recordings.size(),
+                       to_cp1250("A konverzió megszakítva!"));
+  sentences_.write(kSentenceTable.header_line());
+  words_.write(kWordTable.header_line());
+  sounds_.write(kSoundTable.header_line());
 
   const std::string waiting = to_cp1250("Kis türelmet kérek...\n\n");
   bool cancelled = false;
@@ -117,16 +105,12 @@ RunOutcome ConversionRun::run() {
       continue;
     }
     convert_recording(static_cast<std::int64_t>(i) + 1, wav_path);
-    progress->StepIt();
-    progress->PumpMessages(true);
-    progress->SetText(waiting + wav_path);
-    if (progress->IsCancelled()) {
-      host_.show_message(to_cp1250("A konverzió megszakítva!"));
+    if (progress.item_done(waiting + wav_path)) {
       cancelled = true;
       break;
     }
   }
-  progress->Close();
+  progress.close();
   report_skipped();
   if (!close_tables()) return RunOutcome::failed;
   return cancelled ? RunOutcome::cancelled : RunOutcome::completed;

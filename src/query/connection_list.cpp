@@ -1,7 +1,7 @@
 #include "query/connection_list.h"
 
 #include "platform/file_io.h"
-#include "query/label_tree.h"
+#include "corpus/label_tree.h"
 #include "query/tab_fields.h"
 
 namespace zor {

@@ -28,37 +28,37 @@ QueryCorpus::QueryCorpus(const TextTable& words, const TextTable& sounds)
     : words_(words), sounds_(sounds) {
   read_words();
   read_sounds();
-  symbol_column_ = sounds_.column_index("HANG");
+  symbol_column_ = sounds_.column_index(kSoundTable.name(sound_column::kSymbol));
   if (symbol_column_ > 0) symbol_index_ = std::make_unique<ExactIndex>(sounds_, symbol_column_);
 }
 
 void QueryCorpus::read_words() {
-  const int syllable_column = words_.column_index("SZO_SZOTAGSZAM");
-  const int position_column = words_.column_index("SZO_POZ");
-  const int text_word_column = words_.column_index("SZO_SZOVEGSZO");
+  const int syllable_column = words_.column_index(kWordTable.name(word_column::kSyllables));
+  const int position_column = words_.column_index(kWordTable.name(word_column::kPosition));
+  const int text_word_column = words_.column_index(kWordTable.name(word_column::kTextWord));
   word_facts_.resize(static_cast<size_t>(words_.row_count()));
   for (int row = 1; row <= words_.row_count(); ++row) {
     WordFacts& facts = word_facts_[static_cast<size_t>(row - 1)];
     FieldText syllables = syllable_column > 0 ? words_.cell(row, syllable_column) : std::nullopt;
     facts.has_syllables = syllables.has_value();
     if (syllables) facts.syllables = read_number(*syllables);
-    facts.long_vowels = LongVowelCounts::of(words_.cell(row, column::kWordSounds).value_or(""));
+    facts.long_vowels = LongVowelCounts::of(words_.cell(row, word_column::kSounds).value_or(""));
     if (position_column > 0) facts.position = word_positions_.add(words_.cell(row, position_column));
     if (text_word_column > 0)
       facts.text_word = text_words_.add(words_.cell(row, text_word_column));
-    facts.duration = duration_of(words_.cell(row, column::kWordDuration));
+    facts.duration = duration_of(words_.cell(row, word_column::kDuration));
   }
 }
 
 void QueryCorpus::read_sounds() {
-  const int position_column = sounds_.column_index("HANG_POZ");
-  const ExactIndex word_numbers(words_, column::kWordNumber);
+  const int position_column = sounds_.column_index(kSoundTable.name(sound_column::kPosition));
+  const ExactIndex word_numbers(words_, word_column::kNumber);
   sound_facts_.resize(static_cast<size_t>(sounds_.row_count()));
   std::string_view previous_word;
   for (int row = 1; row <= sounds_.row_count(); ++row) {
     SoundFacts& facts = sound_facts_[static_cast<size_t>(row - 1)];
     // The sounds of a word stand together: most rows repeat the word of the row before.
-    const std::string_view word = sounds_.cell(row, column::kSoundWord).value_or("");
+    const std::string_view word = sounds_.cell(row, sound_column::kWord).value_or("");
     if (row > 1 && word == previous_word) {
       facts.word_key = sound_facts_[static_cast<size_t>(row - 2)].word_key;
       facts.word_row = sound_facts_[static_cast<size_t>(row - 2)].word_row;
@@ -70,13 +70,13 @@ void QueryCorpus::read_sounds() {
     }
     previous_word = word;
     if (word.empty()) empty_word_key_ = facts.word_key;
-    facts.duration = duration_of(sounds_.cell(row, column::kSoundDuration));
+    facts.duration = duration_of(sounds_.cell(row, sound_column::kDuration));
     if (position_column > 0) facts.position = sound_positions_.add(sounds_.cell(row, position_column));
-    facts.labels = label_lists_.add(sounds_.cell(row, column::kSoundLabels));
+    facts.labels = label_lists_.add(sounds_.cell(row, sound_column::kLabels));
     for (int k = 0; k < kNeighbourCount; ++k) {
-      FieldText symbol = sounds_.cell(row, column::kNeighbourSymbol[k]);
+      FieldText symbol = sounds_.cell(row, sound_column::kNeighbourSymbol[k]);
       if (symbol && !symbol->empty()) facts.neighbour_present |= static_cast<std::uint8_t>(1u << k);
-      facts.neighbour_labels[k] = label_lists_.add(sounds_.cell(row, column::kNeighbourLabels[k]));
+      facts.neighbour_labels[k] = label_lists_.add(sounds_.cell(row, sound_column::kNeighbourLabels[k]));
     }
   }
 }

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "corpus/table_layout.h"
 #include "query/query_texts.h"
 #include "tables/text_key_index.h"
 #include "tables/text_table.h"
@@ -46,11 +47,6 @@ struct WordFacts {
   std::uint32_t text_word = TextIds::kMissing;  // SZO_SZOVEGSZO
   std::int32_t duration = 0;                    // SZO_HOSSZ
 };
-
-// The neighbour columns in the order of a before context followed by an
-// after context: third, second, first sound before; first, second, third
-// sound after.
-inline constexpr int kNeighbourCount = 6;
 
 struct SoundFacts {
   // Equal keys for equal SZO_SORSZ texts (missing reads as ""): the word's row
@@ -97,15 +93,5 @@ class QueryCorpus {
   int symbol_column_ = 0;
   std::unique_ptr<ExactIndex> symbol_index_;
 };
-
-// Columns of the corpus tables by position; the rest are found by name.
-namespace column {
-inline constexpr int kWordNumber = 1, kWordSentence = 2, kWordDuration = 3, kWordSounds = 4;
-inline constexpr int kSoundNumber = 1, kSoundWord = 2, kSoundSentence = 3, kSoundLabels = 5,
-                     kSoundDuration = 6;
-// Symbol and label-list columns of the neighbours, in kNeighbourCount order.
-inline constexpr int kNeighbourSymbol[kNeighbourCount] = {9, 11, 13, 15, 17, 19};
-inline constexpr int kNeighbourLabels[kNeighbourCount] = {10, 12, 14, 16, 18, 20};
-}  // namespace column
 
 }  // namespace zor

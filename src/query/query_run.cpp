@@ -1,6 +1,7 @@
 #include "query/query_run.h"
 
 #include "platform/encoding.h"
+#include "platform/run_progress.h"
 #include "query/query_corpus.h"
 #include "query/query_walks.h"
 #include "query/result_writer.h"
@@ -60,10 +61,8 @@ RunOutcome run_query(const std::vector<Specification>& specifications, const Out
   }
 
   const std::string waiting = to_cp1250("Kis türelmet kérek...");
-  std::unique_ptr<ProgressWindow> progress = host.make_progress(to_cp1250("Lekérdezés"));
-  progress->BeginModal("Progress");
-  progress->SetRange(1, static_cast<int>(specifications.size()), 1);
-  progress->SetText(waiting);
+  RunProgress progress(host, to_cp1250("Lekérdezés"), specifications.size(), "Progress Cancelled");
+  progress.show_text(waiting);
   writer.write_headers();
 
   const QueryCorpus corpus(words, sounds);
@@ -75,18 +74,14 @@ RunOutcome run_query(const std::vector<Specification>& specifications, const Out
       writer.write_hit(spec, hit);
     });
     if (statistics.count() > 0) writer.write_result(spec, statistics);
-    progress->StepIt();
-    progress->PumpMessages(true);
-    progress->SetText(waiting + "\n\n" + spec[kSpecName]);
-    if (progress->IsCancelled()) {
-      host.show_message("Progress Cancelled");
+    if (progress.item_done(waiting + "\n\n" + spec[kSpecName])) {
       outcome = RunOutcome::cancelled;
       break;
     }
   }
 
   const std::string failed = writer.close();
-  progress->Close();
+  progress.close();
   if (!failed.empty()) {
     host.show_message(to_cp1250("Hiba az állomány írásakor:\n") + failed);
     return RunOutcome::failed;

@@ -4,7 +4,7 @@
 // table.
 #include <vector>
 
-#include "conversion/output_names.h"
+#include "corpus/output_names.h"
 #include "platform/run_host.h"
 #include "query/specification.h"
 

@@ -1,11 +1,24 @@
 #include "query/report.h"
 
+#include "corpus/table_layout.h"
 #include "platform/encoding.h"
 #include "platform/file_io.h"
+#include "platform/run_progress.h"
 #include "query/report_section.h"
 #include "query/report_tables.h"
+#include "tables/text_table.h"
 
 namespace zor {
+
+std::vector<ReportEntry> report_entries(const std::string& result_path) {
+  std::vector<ReportEntry> entries;
+  TextTable result;
+  result.set_separator('\t');
+  if (!result.load(result_path)) return entries;
+  for (bool on_row = result.move_first(); on_row; on_row = result.move_next())
+    entries.push_back({std::string(result.field_at(result_column::kName).value_or(std::string_view{}))});
+  return entries;
+}
 
 RunOutcome write_report(const std::vector<ReportEntry>& entries, ReportOptions options,
                         const OutputNames& names, RunHost& host) {
@@ -18,28 +31,23 @@ RunOutcome write_report(const std::vector<ReportEntry>& entries, ReportOptions o
     return RunOutcome::failed;
   }
 
-  auto progress = host.make_progress(to_cp1250("Az eredmény megjelenítése"));
-  progress->BeginModal("Progress");
-  progress->SetRange(1, static_cast<int>(entries.size()), 1);
   const std::string waiting = to_cp1250("Kis türelmet kérek...");
-  progress->SetText(waiting);
+  RunProgress progress(host, to_cp1250("Az eredmény megjelenítése"), entries.size(),
+                       "Progress Cancelled");
+  progress.show_text(waiting);
 
   RunOutcome outcome = RunOutcome::completed;
   ReportSectionWriter sections(tables, options, report);
   for (const ReportEntry& entry : entries) {
     if (!entry.ticked) continue;
     sections.write(entry.name);
-    progress->StepIt();
-    progress->PumpMessages(true);
-    progress->SetText(waiting + "\n\n" + entry.name);
-    if (progress->IsCancelled()) {
-      host.show_message("Progress Cancelled");
+    if (progress.item_done(waiting + "\n\n" + entry.name)) {
       outcome = RunOutcome::cancelled;
       break;
     }
   }
 
-  progress->Close();
+  progress.close();
   if (!report.close()) {
     host.show_message(to_cp1250("Sikertelen fájlírás: ") + names.report);
     return RunOutcome::failed;

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "conversion/output_names.h"
+#include "corpus/output_names.h"
 #include "platform/run_host.h"
 
 namespace zor {
@@ -18,6 +18,11 @@ struct ReportOptions {
   bool details = false;       // "Részletek megjelenítése"
   bool distribution = false;  // "Eloszlás megjelenítése"
 };
+
+// The entries a report can be asked for: the name of every row of the result
+// table, duplicates included, in file order. None when the table cannot be
+// loaded; the report then says so itself.
+std::vector<ReportEntry> report_entries(const std::string& result_path);
 
 // value;sound number;word number;sentence number. The parts are views into
 // the text split.

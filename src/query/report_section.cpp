@@ -8,20 +8,12 @@
 #include <utility>
 #include <vector>
 
+#include "corpus/table_layout.h"
 #include "platform/encoding.h"
 #include "tables/text_utils.h"
 
 namespace zor {
 namespace {
-
-// Field numbers of the result table and the distribution table.
-constexpr int kResultType = 2;
-constexpr int kResultCount = 3;
-constexpr int kResultMean = 4;
-constexpr int kResultMin = 5;
-constexpr int kResultMax = 6;
-constexpr int kDevInterval = 3;
-constexpr int kDevOccurrence = 4;
 
 constexpr int kIntervalWidth = 10;
 constexpr size_t kPieceSize = 1 << 16;
@@ -138,16 +130,16 @@ void ReportSectionWriter::Impl::write(std::string_view name, int result_row) {
   static const std::string kCount = to_cp1250("ÖSSZ(db):\t");
   static const std::string kMean = to_cp1250("ÁTL.(ms):\t");
   const TextTable& result = tables_.result.table();
-  std::string_view type = text_of(result.cell(result_row, kResultType));
+  std::string_view type = text_of(result.cell(result_row, result_column::kType));
 
   append_text(out_.append("SPEC.NEV: "), name);
   out_.append(kLineEnd).append(kCount);
-  append_right_aligned(out_, text_of(result.cell(result_row, kResultCount)));
+  append_right_aligned(out_, text_of(result.cell(result_row, result_column::kCount)));
   out_.append(kLineEnd).append(kMean);
-  append_right_aligned(out_, text_of(result.cell(result_row, kResultMean)));
+  append_right_aligned(out_, text_of(result.cell(result_row, result_column::kMean)));
   out_.append(kLineEnd);
-  write_extreme("MIN.(ms):\t", text_of(result.cell(result_row, kResultMin)));
-  write_extreme("MAX.(ms):\t", text_of(result.cell(result_row, kResultMax)));
+  write_extreme("MIN.(ms):\t", text_of(result.cell(result_row, result_column::kMin)));
+  write_extreme("MAX.(ms):\t", text_of(result.cell(result_row, result_column::kMax)));
   if (options_.distribution) write_distribution(name, type);
   out_.append(59, '-').append(kLineEnd).append(kLineEnd);
   flush(0);
@@ -195,7 +187,7 @@ void ReportSectionWriter::Impl::write_distribution(std::string_view name, std::s
   std::span<const int> rows = tables_.result_dev.rows(name);
 
   int top = 0;
-  for (int row : rows) top = std::max(top, truncated(read_number(text_of(dev.cell(row, kDevInterval)))));
+  for (int row : rows) top = std::max(top, truncated(read_number(text_of(dev.cell(row, distribution_column::kInterval)))));
   const long long last_bound = top - top % kIntervalWidth;
 
   // (interval number, hit) of every row that some shown interval counts. The
@@ -204,7 +196,7 @@ void ReportSectionWriter::Impl::write_distribution(std::string_view name, std::s
   // order they would jump about in them, a cache miss at every step.
   counted_.clear();
   hits_.clear();
-  int interval_column = dev.column_index("EREDMENYSZ_INTERV");
+  int interval_column = dev.column_index(kDistributionTable.name(distribution_column::kInterval));
   for (int row : rows) {
     if (interval_column == 0) break;
     FieldText field = dev.cell(row, interval_column);
@@ -214,7 +206,7 @@ void ReportSectionWriter::Impl::write_distribution(std::string_view name, std::s
     if (bound != std::floor(bound) || std::fmod(bound, kIntervalWidth) != 0) continue;
     counted_.emplace_back(static_cast<long long>(bound) / kIntervalWidth, hits_.size());
     if (!options_.details) continue;
-    Occurrence occurrence = split_occurrence(text_of(dev.cell(row, kDevOccurrence)));
+    Occurrence occurrence = split_occurrence(text_of(dev.cell(row, distribution_column::kOccurrence)));
     hits_.push_back({occurrence, find_details(occurrence)});
   }
   std::stable_sort(counted_.begin(), counted_.end(),

@@ -1,5 +1,7 @@
 #include "query/report_tables.h"
 
+#include "corpus/table_layout.h"
+
 namespace zor {
 
 bool KeyedTable::load(std::string_view path, std::string_view key, int detail_column) {
@@ -31,14 +33,12 @@ std::optional<std::string_view> KeyedTable::detail(std::string_view value) const
 }
 
 bool ReportTables::load(const OutputNames& names) {
-  // A detail line shows the fourth field: the sentence's or word's sounds,
-  // the sound's symbol.
-  constexpr int kDetailField = 4;
-  bool loaded = sentences.load(names.sentences, "MONDAT_SORSZ", kDetailField);
-  loaded = words.load(names.words, "SZO_SORSZ", kDetailField) && loaded;
-  loaded = sounds.load(names.sounds, "HANG_SORSZ", kDetailField) && loaded;
-  loaded = result.load(names.result, "EREDMENY_SPECNEV") && loaded;
-  loaded = result_dev.load(names.result_dev, "EREDMENYSZ_SPECNEV") && loaded;
+  // A detail line shows the sentence's or word's sounds, the sound's symbol.
+  bool loaded = sentences.load(names.sentences, kSentenceTable.name(sentence_column::kNumber), sentence_column::kSounds);
+  loaded = words.load(names.words, kWordTable.name(word_column::kNumber), word_column::kSounds) && loaded;
+  loaded = sounds.load(names.sounds, kSoundTable.name(sound_column::kNumber), sound_column::kSymbol) && loaded;
+  loaded = result.load(names.result, kResultTable.name(result_column::kName)) && loaded;
+  loaded = result_dev.load(names.result_dev, kDistributionTable.name(distribution_column::kName)) && loaded;
   return loaded;
 }
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "conversion/output_names.h"
+#include "corpus/output_names.h"
 #include "tables/text_key_index.h"
 #include "tables/text_table.h"
 

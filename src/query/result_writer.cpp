@@ -1,5 +1,7 @@
 #include "query/result_writer.h"
 
+#include "corpus/table_layout.h"
+
 namespace zor {
 
 ResultWriter::Opened ResultWriter::open(const std::string& result_path,
@@ -13,8 +15,8 @@ ResultWriter::Opened ResultWriter::open(const std::string& result_path,
 }
 
 void ResultWriter::write_headers() {
-  result_.write(kResultColumns);
-  distribution_.write(kDistributionColumns);
+  result_.write(kResultTable.header_line());
+  distribution_.write(kDistributionTable.header_line());
 }
 
 void ResultWriter::write_hit(const Specification& spec, const Hit& hit) {

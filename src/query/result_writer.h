@@ -10,12 +10,6 @@
 
 namespace zor {
 
-inline constexpr std::string_view kResultColumns =
-    "EREDMENY_SPECNEV\tEREDMENY_SPECTIPUS\tEREDMENY_DB\tEREDMENY_ATLAG\tEREDMENY_MIN\t"
-    "EREDMENY_MAX\n";
-inline constexpr std::string_view kDistributionColumns =
-    "EREDMENYSZ_SPECNEV\tEREDMENYSZ_SPECTIPUS\tEREDMENYSZ_INTERV\tEREDMENYSZ_DB\n";
-
 class ResultWriter {
  public:
   // Creates or empties both files; each flag tells whether that file opened.

@@ -1,7 +1,7 @@
 #include <array>
 
 #include "query/connection_list.h"
-#include "query/label_tree.h"
+#include "corpus/label_tree.h"
 #include "query/query_walks.h"
 #include "query/word_conditions.h"
 
@@ -94,9 +94,9 @@ class SoundWalk {
     if (!any_position_ && sound.position != position_) return;
     if (!contexts_.match(sound)) return;
     const TextTable& sounds = corpus_.sounds();
-    on_hit_(Hit{duration, sounds.cell(row, column::kSoundNumber).value_or(""),
-                sounds.cell(row, column::kSoundWord).value_or(""),
-                sounds.cell(row, column::kSoundSentence).value_or("")});
+    on_hit_(Hit{duration, sounds.cell(row, sound_column::kNumber).value_or(""),
+                sounds.cell(row, sound_column::kWord).value_or(""),
+                sounds.cell(row, sound_column::kSentence).value_or("")});
   }
 
   const std::vector<SoundFacts>& facts() const { return facts_; }

@@ -23,8 +23,8 @@ void find_word_hits(const QueryCorpus& corpus, const Specification& spec, const 
     if (!any_position && word.position != position) continue;
     if (word.text_word != text_word || !conditions.hold(word)) continue;
     const int row = static_cast<int>(index) + 1;
-    on_hit(Hit{word.duration, {}, words.cell(row, column::kWordNumber).value_or(""),
-               words.cell(row, column::kWordSentence).value_or("")});
+    on_hit(Hit{word.duration, {}, words.cell(row, word_column::kNumber).value_or(""),
+               words.cell(row, word_column::kSentence).value_or("")});
   }
 }
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "query/label_tree.h"
+#include "corpus/label_tree.h"
 #include "wizard/page234_field_text.h"
 
 namespace zor {

@@ -5,7 +5,7 @@
 // tree at once, so label_tree() always stands as the control shows it.
 #include <QWidget>
 
-#include "query/label_tree.h"
+#include "corpus/label_tree.h"
 
 class CKorPropertySheet;
 class CTreeListCtrl;

@@ -15,7 +15,7 @@
 #include "conversion/conversion_run.h"
 #include "platform/encoding.h"
 #include "platform/paths.h"
-#include "query/label_tree.h"
+#include "corpus/label_tree.h"
 #include "query/query_run.h"
 #include "wizard/gui_host.h"
 #include "wizard/kor_property_sheet.h"

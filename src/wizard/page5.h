@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <array>
 
-#include "conversion/output_names.h"
+#include "corpus/output_names.h"
 
 class CIconButton;
 class CKorPropertySheet;

@@ -7,7 +7,6 @@
 #include <QVBoxLayout>
 
 #include "platform/encoding.h"
-#include "tables/text_table.h"
 #include "wizard/gui_host.h"
 
 namespace {
@@ -60,14 +59,10 @@ CResultViewDialog::CResultViewDialog(const QString& directory, const QString& ba
 }
 
 void CResultViewDialog::fill_list() {
-  zor::TextTable table;
-  table.set_separator('\t');
-  if (!table.load(names_.result)) return;
   // Every row gives an entry, duplicates included, in file order.
-  for (table.move_first(); !table.eof(); table.move_next()) {
-    std::string name(table.field_at(1).value_or(std::string_view()));
-    auto* item = new QListWidgetItem(zor::gui::to_qstring(name), list_);
-    item->setData(kNameRole, QByteArray::fromStdString(name));
+  for (const zor::ReportEntry& entry : zor::report_entries(names_.result)) {
+    auto* item = new QListWidgetItem(zor::gui::to_qstring(entry.name), list_);
+    item->setData(kNameRole, QByteArray::fromStdString(entry.name));
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
   }
 }

@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <vector>
 
-#include "conversion/output_names.h"
+#include "corpus/output_names.h"
 #include "query/report.h"
 
 class QCheckBox;

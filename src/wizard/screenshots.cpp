@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "corpus/table_layout.h"
 #include "platform/encoding.h"
 #include "platform/file_io.h"
 #include "platform/paths.h"
@@ -25,9 +26,7 @@ bool save(QWidget& widget, const QDir& folder, const QString& name) {
 
 // A result table with a few names, so that the viewer shows a filled list.
 bool write_sample_result(const QString& folder) {
-  std::string table =
-      "EREDMENY_SPECNEV\tEREDMENY_SPECTIPUS\tEREDMENY_DB\tEREDMENY_ATLAG\tEREDMENY_MIN\t"
-      "EREDMENY_MAX\n"
+  std::string table = kResultTable.header_line() +
       "V1\tH\t12\t73\t40;2;2;1\t140;5;2;1\n"
       "hosszu maganhangzok\tH\t7\t143\t96;3;1;1\t201;9;4;2\n"
       "szo eleji szavak\tSZ\t5\t264\t138;1;1;1\t390;4;4;2\n";

@@ -8,12 +8,12 @@
 #include <map>
 #include <set>
 
-#include "convert_step.h"
-#include "exit_status.h"
+#include "cli/convert_step.h"
+#include "cli/exit_status.h"
 #include "platform/encoding.h"
 #include "platform/file_io.h"
 #include "support/test_files.h"
-#include "terminal_host.h"
+#include "cli/terminal_host.h"
 
 namespace zor {
 namespace {

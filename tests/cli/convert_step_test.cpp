@@ -1,12 +1,12 @@
-#include "convert_step.h"
+#include "cli/convert_step.h"
 
 #include <gtest/gtest.h>
 
 #include "conversion/recording_files.h"
-#include "exit_status.h"
+#include "cli/exit_status.h"
 #include "platform/encoding.h"
-#include "query/label_tree.h"
-#include "recording_list.h"
+#include "corpus/label_tree.h"
+#include "cli/recording_list.h"
 #include "support/fake_host.h"
 
 namespace zor {

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "commands.h"
+#include "cli/commands.h"
 #include "platform/paths.h"
 #include "support/test_files.h"
 

@@ -4,7 +4,7 @@
 
 #include "platform/encoding.h"
 #include "platform/paths.h"
-#include "query/label_tree.h"
+#include "corpus/label_tree.h"
 #include "recording_files.h"
 #include "support/fake_host.h"
 

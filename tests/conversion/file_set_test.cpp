@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "conversion/output_names.h"
+#include "corpus/output_names.h"
 
 namespace zor {
 namespace {

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "fuzz_files.h"
-#include "query/label_tree.h"
+#include "corpus/label_tree.h"
 
 namespace {
 

@@ -12,10 +12,10 @@
 #include <filesystem>
 
 #include "conversion/conversion_run.h"
-#include "conversion/output_names.h"
+#include "corpus/output_names.h"
 #include "fuzz_files.h"
 #include "platform/paths.h"
-#include "query/label_tree.h"
+#include "corpus/label_tree.h"
 #include "query/query_run.h"
 #include "query/report.h"
 #include "query/specification_list.h"

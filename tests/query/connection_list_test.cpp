@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "query/label_tree.h"
+#include "corpus/label_tree.h"
 #include "support/test_files.h"
 
 namespace zor {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "query/label_tree.h"
+#include "corpus/label_tree.h"
 
 namespace zor::test {
 namespace {

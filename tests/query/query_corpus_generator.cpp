@@ -2,7 +2,7 @@
 
 #include <random>
 
-#include "query/label_tree.h"
+#include "corpus/label_tree.h"
 
 namespace zor::test {
 namespace {

@@ -1,7 +1,7 @@
 #include "query_test_support.h"
 
 #include "platform/paths.h"
-#include "query/label_tree.h"
+#include "corpus/label_tree.h"
 #include "query/query_run.h"
 
 #include <cstdlib>

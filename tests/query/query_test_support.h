@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "conversion/output_names.h"
+#include "corpus/output_names.h"
 #include "platform/run_host.h"
 #include "query/specification.h"
 #include "support/fake_host.h"

@@ -13,7 +13,7 @@
 #include "file_size_limit.h"
 #include "platform/file_io.h"
 #include "query/connection_list.h"
-#include "query/label_tree.h"
+#include "corpus/label_tree.h"
 #include "query/specification_list.h"
 #include "support/test_files.h"
 

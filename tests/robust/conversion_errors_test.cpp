@@ -6,7 +6,7 @@
 #include "conversion/recording_files.h"
 #include "platform/encoding.h"
 #include "platform/paths.h"
-#include "query/label_tree.h"
+#include "corpus/label_tree.h"
 #include "support/fake_host.h"
 
 namespace zor {

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "query/connection_list.h"
-#include "query/label_tree.h"
+#include "corpus/label_tree.h"
 #include "query/specification_list.h"
 #include "support/test_files.h"
 

@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "conversion/output_names.h"
+#include "corpus/output_names.h"
 #include "query/query_run.h"
 #include "query/report.h"
 #include "support/fake_host.h"

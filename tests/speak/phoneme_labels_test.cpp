@@ -7,7 +7,7 @@
 #include <set>
 
 #include "conversion/phonetics.h"
-#include "query/label_tree.h"
+#include "corpus/label_tree.h"
 #include "speak/speak_corpus.h"
 #include "speak/speech.h"
 

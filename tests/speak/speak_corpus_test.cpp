@@ -6,8 +6,8 @@
 
 #include "conversion/conversion_run.h"
 #include "platform/encoding.h"
-#include "query/label_tree.h"
-#include "recording_list.h"
+#include "corpus/label_tree.h"
+#include "cli/recording_list.h"
 #include "support/fake_host.h"
 #include "support/test_files.h"
 

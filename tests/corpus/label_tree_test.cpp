@@ -1,4 +1,4 @@
-#include "query/label_tree.h"
+#include "corpus/label_tree.h"
 
 #include <gtest/gtest.h>
 

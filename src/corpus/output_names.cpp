@@ -1,4 +1,4 @@
-#include "conversion/output_names.h"
+#include "corpus/output_names.h"
 
 #include "platform/paths.h"
 
