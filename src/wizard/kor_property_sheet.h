@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <array>
 
+#include "wizard/user_dialogs.h"
+
 class QPushButton;
 class QTabWidget;
 
@@ -27,6 +29,8 @@ class CKorPropertySheet : public QDialog {
   // "Kilépés", Esc and the close box all end here: the sheet closes only
   // when the user confirms.
   void reject() override;
+  // What reject asks.
+  static zor::gui::Box exit_question();
 
  private:
   void ensure_page(int index);

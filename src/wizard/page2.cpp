@@ -10,13 +10,16 @@
 #include "wizard/element_dialog.h"
 #include "wizard/kor_property_sheet.h"
 #include "wizard/page234_buttons.h"
-#include "wizard/page234_prompter.h"
+#include "wizard/page234_files.h"
+#include "wizard/user_dialogs.h"
 
 namespace {
 
 constexpr int kNameColumn = 0;
 constexpr int kContentColumn = 1;
 const char* const kProtectedName = "Hang";
+const QString kDefaultFile =
+    QString::fromUtf8(zor::kDefaultLabelTreeFile.data(), zor::kDefaultLabelTreeFile.size());
 
 }  // namespace
 
@@ -68,7 +71,7 @@ void CPage2::add_element() {
   if (!item) return;
   ElementDialog dialog(ElementDialog::Mode::kNew, std::string(), std::string(),
                        control_->GetItemText(item, kContentColumn), this);
-  if (!zor::page_prompter().run_dialog(dialog)) return;
+  if (!zor::gui::user_dialogs().run_dialog(dialog)) return;
   QTreeWidgetItem* child = control_->InsertItem(dialog.name(), item);
   control_->SetItemText(child, kContentColumn, dialog.content());
   item->setExpanded(true);
@@ -82,7 +85,7 @@ void CPage2::modify_element() {
       item->parent() ? control_->GetItemText(item->parent(), kContentColumn) : std::string();
   ElementDialog dialog(ElementDialog::Mode::kModify, control_->GetItemText(item, kNameColumn),
                        control_->GetItemText(item, kContentColumn), parent_content, this);
-  if (!zor::page_prompter().run_dialog(dialog)) return;
+  if (!zor::gui::user_dialogs().run_dialog(dialog)) return;
   control_->SetItemText(item, kNameColumn, dialog.name());
   control_->SetItemText(item, kContentColumn, dialog.content());
   take_tree_from_control();
@@ -91,34 +94,28 @@ void CPage2::modify_element() {
 void CPage2::delete_element() {
   QTreeWidgetItem* item = selected_item();
   if (!item || control_->GetItemText(item, kNameColumn) == kProtectedName) return;
-  if (!zor::page_prompter().ask_yes_no(
-          this, QString::fromUtf8("Törlés"),
-          QString::fromUtf8("Valóban törölni akarja a kiválasztott elemet?")))
+  if (!zor::gui::user_dialogs().ask_yes_no(
+          this,
+          {zor::gui::BoxIcon::warning, QString::fromUtf8("Törlés"),
+           QString::fromUtf8("Valóban törölni akarja a kiválasztott elemet?")},
+          zor::gui::YesNoButtons::standard))
     return;
   control_->DeleteItem(item);
   take_tree_from_control();
 }
 
 void CPage2::save_to_file() {
-  std::optional<std::string> chosen = zor::page_prompter().choose_save_file(
-      this, QString::fromUtf8("Fát tartalmazó állomány mentése"),
-      QString::fromUtf8(zor::kDefaultLabelTreeFile.data(), zor::kDefaultLabelTreeFile.size()));
-  if (!chosen) return;
-  std::string path = zor::with_txt_extension(*chosen);
-  if (!zor::save_label_tree(tree_, path)) zor::page_prompter().warn(this, zor::save_failed_message(path));
+  zor::save_to_chosen_file(
+      this, QString::fromUtf8("Fát tartalmazó állomány mentése"), kDefaultFile,
+      [this](const std::string& path) { return zor::save_label_tree(tree_, path); });
 }
 
 void CPage2::load_from_file() {
-  std::optional<std::string> chosen = zor::page_prompter().choose_open_file(
-      this, QString::fromUtf8("Fát tartalmazó állomány választása"),
-      QString::fromUtf8(zor::kDefaultLabelTreeFile.data(), zor::kDefaultLabelTreeFile.size()));
-  if (!chosen) return;
   zor::LabelTree loaded;
-  if (!zor::load_label_tree(loaded, *chosen)) {
-    zor::page_prompter().warn(this, zor::load_failed_message(*chosen));
-    return;
-  }
-  show_tree(loaded);
+  if (zor::load_from_chosen_file(
+          this, QString::fromUtf8("Fát tartalmazó állomány választása"), kDefaultFile,
+          [&loaded](const std::string& path) { return zor::load_label_tree(loaded, path); }))
+    show_tree(loaded);
 }
 
 void CPage2::show_tree(const zor::LabelTree& tree) {

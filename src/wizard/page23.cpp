@@ -11,7 +11,7 @@
 #include "wizard/kor_property_sheet.h"
 #include "wizard/page2.h"
 #include "wizard/page234_buttons.h"
-#include "wizard/page234_prompter.h"
+#include "wizard/page234_files.h"
 #include "wizard/page234_row_view.h"
 
 namespace {
@@ -104,9 +104,8 @@ void CPage23::delete_connections() {
 void CPage23::refresh_choices() {
   const zor::LabelTree* tree = label_tree_of(sheet_);
   if (!tree || !connections_.refresh_choices(*tree)) {
-    zor::page_prompter().inform(sheet_ ? static_cast<QWidget*>(sheet_) : this,
-                                QString::fromStdString(
-                                    zor::from_cp1250(zor::empty_label_tree_message())));
+    zor::inform(sheet_ ? static_cast<QWidget*>(sheet_) : this,
+                QString::fromStdString(zor::from_cp1250(zor::empty_label_tree_message())));
     return;
   }
   std::vector<std::string> entries = connections_.choice_entries();
@@ -119,23 +118,16 @@ void CPage23::refresh_choices() {
 }
 
 void CPage23::save_to_file() {
-  std::optional<std::string> chosen = zor::page_prompter().choose_save_file(
-      this, QString::fromUtf8("A hangkapcsolatokat tartalmazó állomány mentése"), kDefaultFile);
-  if (!chosen) return;
-  std::string path = zor::with_txt_extension(*chosen);
-  if (!zor::save_connections(connections_, path))
-    zor::page_prompter().warn(this, zor::save_failed_message(path));
+  zor::save_to_chosen_file(
+      this, QString::fromUtf8("A hangkapcsolatokat tartalmazó állomány mentése"), kDefaultFile,
+      [this](const std::string& path) { return zor::save_connections(connections_, path); });
 }
 
 void CPage23::load_from_file() {
-  std::optional<std::string> chosen = zor::page_prompter().choose_open_file(
-      this, QString::fromUtf8("Hangkapcsolatokat tartalmazó állomány választása"), kDefaultFile);
-  if (!chosen) return;
-  if (!zor::load_connections(connections_, *chosen)) {
-    zor::page_prompter().warn(this, zor::load_failed_message(*chosen));
-    return;
-  }
-  show_rows({0});
+  if (zor::load_from_chosen_file(
+          this, QString::fromUtf8("Hangkapcsolatokat tartalmazó állomány választása"), kDefaultFile,
+          [this](const std::string& path) { return zor::load_connections(connections_, path); }))
+    show_rows({0});
 }
 
 void CPage23::show_rows(const std::vector<size_t>& selected) {

@@ -9,8 +9,9 @@
 #include "wizard/page2.h"
 #include "wizard/page23.h"
 #include "wizard/page234_buttons.h"
-#include "wizard/page234_prompter.h"
+#include "wizard/page234_files.h"
 #include "wizard/page234_row_view.h"
+#include "wizard/user_dialogs.h"
 
 namespace {
 
@@ -74,14 +75,12 @@ bool CPage3::load_specification_file(const std::string& cp1250_path) {
 std::optional<zor::SpecificationChoices> CPage3::dialog_choices() {
   const zor::LabelTree* tree = label_tree_of(sheet_);
   if (!tree || tree->is_empty()) {
-    zor::page_prompter().inform(
-        this, QString::fromStdString(zor::from_cp1250(zor::empty_label_tree_message())));
+    zor::inform(this, QString::fromStdString(zor::from_cp1250(zor::empty_label_tree_message())));
     return std::nullopt;
   }
   const zor::ConnectionList* connections = connections_of(sheet_);
   if (!connections || connections->count() == 0) {
-    zor::page_prompter().inform(
-        this, QString::fromUtf8("Nincs hangkapcsolat megadva! Lapozzon az 3. oldalra!"));
+    zor::inform(this, QString::fromUtf8("Nincs hangkapcsolat megadva! Lapozzon az 3. oldalra!"));
     return std::nullopt;
   }
   return zor::SpecificationChoices{tree->sound_inventory(), tree->label_names(),
@@ -93,7 +92,7 @@ void CPage3::new_specification() {
   if (!choices) return;
   zor::SpecificationForm form = zor::default_specification_form(*choices);
   SpecificationDialog dialog(SpecificationDialog::Mode::kNew, std::move(*choices), form, this);
-  if (!zor::page_prompter().run_dialog(dialog)) return;
+  if (!zor::gui::user_dialogs().run_dialog(dialog)) return;
   std::vector<size_t> selected = view_->selected_rows();
   if (specifications_.append(dialog.record())) selected = {0};
   show_rows(selected);
@@ -112,7 +111,7 @@ void CPage3::edit_selected(SpecificationDialog::Mode mode) {
   zor::SpecificationForm form =
       zor::decode_specification(specifications_.row(row), *choices);
   SpecificationDialog dialog(mode, std::move(*choices), form, this);
-  if (!zor::page_prompter().run_dialog(dialog)) return;
+  if (!zor::gui::user_dialogs().run_dialog(dialog)) return;
   if (mode == SpecificationDialog::Mode::kModify)
     specifications_.replace(row, dialog.record());
   else
@@ -128,20 +127,15 @@ void CPage3::delete_specification() {
 }
 
 void CPage3::save_to_file() {
-  std::optional<std::string> chosen = zor::page_prompter().choose_save_file(
-      this, QString::fromUtf8("A specifikációkat tartalmazó állomány mentése"), kDefaultFile);
-  if (!chosen) return;
-  std::string path = zor::with_txt_extension(*chosen);
-  if (!zor::save_specifications(specifications_, path))
-    zor::page_prompter().warn(this, zor::save_failed_message(path));
+  zor::save_to_chosen_file(
+      this, QString::fromUtf8("A specifikációkat tartalmazó állomány mentése"), kDefaultFile,
+      [this](const std::string& path) { return zor::save_specifications(specifications_, path); });
 }
 
 void CPage3::load_from_file() {
-  std::optional<std::string> chosen = zor::page_prompter().choose_open_file(
-      this, QString::fromUtf8("Specifikációt tartalmazó állomány választása"), kDefaultFile);
-  if (!chosen) return;
-  if (!load_specification_file(*chosen))
-    zor::page_prompter().warn(this, zor::load_failed_message(*chosen));
+  zor::load_from_chosen_file(
+      this, QString::fromUtf8("Specifikációt tartalmazó állomány választása"), kDefaultFile,
+      [this](const std::string& path) { return load_specification_file(path); });
 }
 
 void CPage3::show_rows(const std::vector<size_t>& selected) {

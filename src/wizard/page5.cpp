@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -23,6 +22,7 @@
 #include "wizard/page2.h"
 #include "wizard/page3.h"
 #include "wizard/result_view_dialog.h"
+#include "wizard/user_dialogs.h"
 
 namespace {
 
@@ -151,8 +151,6 @@ CPage5::CPage5(CKorPropertySheet* sheet, QWidget* parent)
 QString CPage5::base_name() const { return base_->text(); }
 QString CPage5::directory() const { return directory_->text(); }
 
-void CPage5::set_base_name(const QString& base) { base_->setText(base); }
-
 void CPage5::set_directory(const QString& native_folder) {
   directory_->setText(shown_path(zor::with_trailing_separator(cp1250_path(native_folder))));
   rebuild_names();
@@ -181,8 +179,7 @@ void CPage5::rebuild_names() {
 }
 
 void CPage5::choose_directory() {
-  QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("Choose a directory"),
-                                                     directory_->text());
+  QString folder = zor::gui::user_dialogs().choose_directory(this, directory_->text());
   if (!folder.isEmpty()) set_directory(folder);
 }
 
@@ -216,5 +213,5 @@ void CPage5::run_query() {
 
 void CPage5::show_results() {
   CResultViewDialog dialog(directory_->text(), base_->text(), window());
-  dialog.exec();
+  zor::gui::user_dialogs().run_dialog(dialog);
 }
