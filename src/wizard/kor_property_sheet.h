@@ -20,6 +20,11 @@ class CKorPropertySheet : public QDialog {
 
   // The page at a 0-based index, or null while it has not been shown yet.
   QWidget* created_page(int index) const;
+  // The same page as its own class.
+  template <class Page>
+  Page* created(int index) const {
+    return qobject_cast<Page*>(created_page(index));
+  }
   // Shows the page, creating it first when needed.
   void show_page(int index);
 

@@ -21,6 +21,7 @@
 #include "platform/paths.h"
 #include "wizard/kor_property_sheet.h"
 #include "wizard/page1_texts.h"
+#include "wizard/page_buttons.h"
 #include "wizard/user_dialogs.h"
 
 namespace {
@@ -48,14 +49,6 @@ QPushButton* command_button(const char* text, const char* name) {
   button->setAutoDefault(false);
   button->setMinimumWidth(80);
   return button;
-}
-
-QGroupBox* button_group(const char* title, QPushButton* first, QPushButton* second) {
-  auto* group = new QGroupBox(QString::fromUtf8(title));
-  auto* row = new QHBoxLayout(group);
-  row->addWidget(first);
-  row->addWidget(second);
-  return group;
 }
 
 }  // namespace
@@ -106,8 +99,8 @@ CPage1::CPage1(CKorPropertySheet* sheet, QWidget* parent)
   next_page->setDefault(true);
 
   auto* commands = new QHBoxLayout;
-  commands->addWidget(button_group("Hozzáadás", add_directory, add_files));
-  commands->addWidget(button_group("Törlés", delete_selected, delete_all));
+  commands->addWidget(button_group(QString::fromUtf8("Hozzáadás"), Qt::Horizontal, {add_directory, add_files}));
+  commands->addWidget(button_group(QString::fromUtf8("Törlés"), Qt::Horizontal, {delete_selected, delete_all}));
   commands->addStretch();
   auto* playing = new QHBoxLayout;
   playing->addWidget(play);

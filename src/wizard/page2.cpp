@@ -2,14 +2,12 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QPushButton>
-#include <QVBoxLayout>
 #include <vector>
 
 #include "controls/tree_list_ctrl.h"
 #include "wizard/element_dialog.h"
 #include "wizard/kor_property_sheet.h"
-#include "wizard/page234_buttons.h"
+#include "wizard/page_buttons.h"
 #include "wizard/page234_files.h"
 #include "wizard/user_dialogs.h"
 
@@ -30,30 +28,16 @@ CPage2::CPage2(CKorPropertySheet* sheet, QWidget* parent)
   control_->InsertColumn(kContentColumn, "Tartalom", CTreeListCtrl::kAlignLeft, 390);
   connect(control_, &CTreeListCtrl::itemsSorted, this, &CPage2::take_tree_from_control);
 
-  auto* element_box = new QGroupBox(QStringLiteral("Elem"));
-  auto* element_row = new QHBoxLayout(element_box);
-  element_row->addWidget(page_button("add", "Hozzáad", this, &CPage2::add_element));
-  element_row->addWidget(page_button("modify", "Módosít", this, &CPage2::modify_element));
-  element_row->addWidget(page_button("delete", "Töröl", this, &CPage2::delete_element));
-
-  auto* file_box = new QGroupBox(QStringLiteral("Fa"));
-  auto* file_row = new QHBoxLayout(file_box);
-  file_row->addWidget(page_button("load", "Megnyitás fájlból", this, &CPage2::load_from_file));
-  file_row->addWidget(page_button("save", "Mentés fájlba", this, &CPage2::save_to_file));
-
-  auto* commands = new QHBoxLayout;
-  commands->addWidget(element_box);
-  commands->addStretch();
-  commands->addWidget(file_box);
-
-  auto* frame = new QGroupBox;
-  auto* frame_layout = new QVBoxLayout(frame);
-  frame_layout->addWidget(control_, 1);
-  frame_layout->addLayout(commands);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(frame, 1);
-  layout->addLayout(navigation_row(sheet_, CKorPropertySheet::kInputPage,
+  QGroupBox* element_commands = button_group(
+      QStringLiteral("Elem"), Qt::Horizontal,
+      {page_button("add", "Hozzáad", this, &CPage2::add_element),
+       page_button("modify", "Módosít", this, &CPage2::modify_element),
+       page_button("delete", "Töröl", this, &CPage2::delete_element)});
+  lay_out_list_page(this, control_,
+                    command_row(element_commands,
+                                file_button_group(QStringLiteral("Fa"), Qt::Horizontal, this)),
+                    true,
+                    navigation_row(sheet_, CKorPropertySheet::kInputPage,
                                    CKorPropertySheet::kConnectionPage));
 
   zor::LabelTree default_tree;
@@ -153,7 +137,6 @@ void CPage2::take_tree_from_control() {
 }
 
 const zor::LabelTree* label_tree_of(const CKorPropertySheet* sheet) {
-  auto* page = sheet ? qobject_cast<CPage2*>(sheet->created_page(CKorPropertySheet::kLabelPage))
-                     : nullptr;
+  auto* page = sheet ? sheet->created<CPage2>(CKorPropertySheet::kLabelPage) : nullptr;
   return page ? &page->label_tree() : nullptr;
 }

@@ -191,21 +191,21 @@ void CPage5::open_file(int file) {
 void CPage5::run_conversion() {
   zor::OutputNames names = output_names();
   zor::ConversionInput input;
-  if (auto* recordings = qobject_cast<CPage1*>(sheet_->created_page(CKorPropertySheet::kInputPage)))
+  if (auto* recordings = sheet_->created<CPage1>(CKorPropertySheet::kInputPage))
     input.recordings = recordings->recordings();
   input.sentences_path = names.sentences;
   input.words_path = names.words;
   input.sounds_path = names.sounds;
   // Until page 2 has been shown there is no tree, and the run refuses.
   static const zor::LabelTree kNoTree;
-  auto* labels = qobject_cast<CPage2*>(sheet_->created_page(CKorPropertySheet::kLabelPage));
+  const zor::LabelTree* tree = label_tree_of(sheet_);
   zor::gui::GuiHost host(this);
-  zor::run_conversion(input, labels ? labels->label_tree() : kNoTree, host);
+  zor::run_conversion(input, tree ? *tree : kNoTree, host);
 }
 
 void CPage5::run_query() {
   std::vector<zor::Specification> specifications;
-  if (auto* page = qobject_cast<CPage3*>(sheet_->created_page(CKorPropertySheet::kSpecificationPage)))
+  if (auto* page = sheet_->created<CPage3>(CKorPropertySheet::kSpecificationPage))
     specifications = page->specifications().rows();
   zor::gui::GuiHost host(this);
   zor::run_query(specifications, output_names(), host);
