@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-  -DZOR_FUZZ=ON -DZOR_GUI=OFF -DZOR_BENCH=OFF >/dev/null
+  -DZOR_FUZZ=ON -DZOR_GUI=OFF -DZOR_BENCH=OFF -DZOR_WERROR="${ZOR_WERROR:-OFF}" >/dev/null
 cmake --build build-fuzz -j2 --target zor_fuzz_all
 # Every target whose source is present and whose code has been built (the
 # WAV header target needs the reader's source).

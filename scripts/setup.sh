@@ -21,5 +21,8 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# ZOR_WERROR=ON in the environment makes warnings errors; ZOR_BUILD_TYPE
+# chooses another build type (CI sets both).
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE="${ZOR_BUILD_TYPE:-RelWithDebInfo}" \
+  -DZOR_WERROR="${ZOR_WERROR:-OFF}"
 cmake --build build

@@ -2,7 +2,7 @@
 
 #include "cli/commands.h"
 #include "cli/convert_step.h"
-#include "cli/terminal_host.h"
+#include "cli/host_command.h"
 
 namespace zor {
 
@@ -10,13 +10,10 @@ void register_convert_command(CLI::App& app, int& exit_code) {
   auto* command = app.add_subcommand(
       "convert", "Convert recordings into the sentence, word and sound tables");
   auto options = std::make_shared<ConvertOptions>();
-  auto quiet = std::make_shared<bool>(false);
   options->add_to(*command);
-  command->add_flag("--quiet", *quiet, "No progress bar");
-  command->callback([options, quiet, &exit_code] {
+  run_on_terminal(*command, exit_code, [options](TerminalHost& host) {
     options->require_recordings();
-    TerminalHost host(*quiet);
-    exit_code = convert_recordings(*options, host);
+    return convert_recordings(*options, host);
   });
 }
 

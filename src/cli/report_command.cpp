@@ -6,10 +6,10 @@
 
 #include "cli/commands.h"
 #include "cli/exit_status.h"
+#include "cli/host_command.h"
 #include "cli/output_options.h"
 #include "platform/encoding.h"
 #include "query/report.h"
-#include "cli/terminal_host.h"
 
 namespace zor {
 namespace {
@@ -72,7 +72,6 @@ void register_report_command(CLI::App& app, int& exit_code) {
     OutputOptions output;
     ReportFlags flags;
     std::vector<std::string> specs;
-    bool quiet = false;
   };
   auto options = std::make_shared<Options>();
   auto* command = app.add_subcommand(
@@ -81,10 +80,8 @@ void register_report_command(CLI::App& app, int& exit_code) {
   add_report_flags(*command, options->flags);
   command->add_option("--spec", options->specs,
                       "Report only this specification (repeatable); default: all");
-  command->add_flag("--quiet", options->quiet, "No progress bar");
-  command->callback([options, &exit_code] {
-    TerminalHost host(options->quiet);
-    exit_code = exit_status(
+  run_on_terminal(*command, exit_code, [options](TerminalHost& host) {
+    return exit_status(
         report_results(options->output.names(), options->specs, options->flags, host));
   });
 }

@@ -1,12 +1,12 @@
 #include "conversion/file_set_reader.h"
 
 #include <algorithm>
-#include <climits>
 #include <filesystem>
 #include <system_error>
 
 #include "conversion/file_set.h"
 #include "conversion/phonetics.h"
+#include "platform/c_text.h"
 #include "platform/encoding.h"
 #include "platform/file_io.h"
 
@@ -26,28 +26,9 @@ constexpr double kMillisecondsPerSample = 0.045351473922902494;  // 1000 / 22050
 constexpr int kLengthCodeField = 4;
 constexpr int kLabelField = 6;
 
-bool is_c_space(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
 std::string_view trim_end(std::string_view text) {
   while (!text.empty() && is_c_space(text.back())) text.remove_suffix(1);
   return text;
-}
-
-// Leading white space and a sign, then digits up to the first non-digit;
-// no digits read as 0, and values beyond 32 bits saturate.
-int read_decimal(std::string_view text) {
-  size_t i = 0;
-  while (i < text.size() && is_c_space(text[i])) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  long long value = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-    value = std::min(value * 10 + (text[i] - '0'), static_cast<long long>(INT_MAX) + 1);
-  }
-  if (negative) return static_cast<int>(-value);
-  return static_cast<int>(std::min(value, static_cast<long long>(INT_MAX)));
 }
 
 // Field k of a label line runs from after its k-th "<" to the next ">" (or
@@ -129,7 +110,7 @@ SetResult FileSetReader::read_label_header(std::string_view header) {
   size_t second = header.find('<', first + 1);
   if (second == std::string_view::npos) return SetResult::bad_label_header;
   // The number after the first "<" is not used.
-  sound_count_ = read_decimal(header.substr(second + 1));
+  sound_count_ = read_c_int(header.substr(second + 1));
   return SetResult::opened;
 }
 

@@ -1,13 +1,10 @@
 #include "corpus/output_names.h"
 
+#include "platform/c_text.h"
 #include "platform/paths.h"
 
 namespace zor {
 namespace {
-
-bool is_c_space(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
 
 std::string_view trim(std::string_view text) {
   while (!text.empty() && is_c_space(text.front())) text.remove_prefix(1);

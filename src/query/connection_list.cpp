@@ -1,8 +1,7 @@
 #include "query/connection_list.h"
 
-#include "platform/file_io.h"
 #include "corpus/label_tree.h"
-#include "query/tab_fields.h"
+#include "query/tab_file.h"
 
 namespace zor {
 
@@ -40,18 +39,11 @@ std::string ConnectionList::value_of_choice(int entry) const {
 }
 
 bool save_connections(const ConnectionList& list, std::string_view path) {
-  std::string text;
-  for (const SoundConnection& connection : list.rows()) append_tab_line(text, connection.values);
-  return write_file_atomically(path, text);
+  return save_tab_rows(list, path, &SoundConnection::values);
 }
 
 bool load_connections(ConnectionList& list, std::string_view path) {
-  std::vector<std::string> lines;
-  if (!read_text_lines(path, lines)) return false;
-  std::vector<SoundConnection> rows(lines.size());
-  for (size_t i = 0; i < lines.size(); ++i) split_tab_fields(lines[i], rows[i].values);
-  list.assign(std::move(rows));
-  return true;
+  return load_tab_rows(list, path, &SoundConnection::values);
 }
 
 }  // namespace zor

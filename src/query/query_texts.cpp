@@ -1,7 +1,6 @@
 #include "query/query_texts.h"
 
-#include <climits>
-
+#include "platform/c_text.h"
 #include "query/connection_list.h"
 
 namespace zor {
@@ -12,24 +11,6 @@ int occurrences(std::string_view text, std::string_view what) {
   for (size_t at = text.find(what); at != std::string_view::npos; at = text.find(what, at + 1))
     ++count;
   return count;
-}
-
-bool is_space(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-
-// A decimal integer after optional white space and sign; no digits read as 0.
-// Values beyond the 32-bit range saturate.
-long long read_integer(std::string_view text) {
-  size_t at = 0;
-  while (at < text.size() && is_space(text[at])) ++at;
-  bool negative = false;
-  if (at < text.size() && (text[at] == '+' || text[at] == '-')) negative = text[at++] == '-';
-  long long value = 0;
-  for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
-    value = value * 10 + (text[at] - '0');
-    if (value > static_cast<long long>(INT_MAX) + 1) value = static_cast<long long>(INT_MAX) + 1;
-  }
-  if (negative) return -value;
-  return value > INT_MAX ? INT_MAX : value;
 }
 
 }  // namespace
@@ -69,7 +50,7 @@ SyllableCondition SyllableCondition::read(std::string_view text) {
   SyllableCondition condition;
   if (text.empty()) return condition;
   condition.op = text.front();
-  condition.value = static_cast<double>(read_integer(text.size() > 2 ? text.substr(2) : ""));
+  condition.value = static_cast<double>(read_c_int(text.size() > 2 ? text.substr(2) : ""));
   return condition;
 }
 

@@ -1,13 +1,13 @@
 #include <charconv>
 #include <cmath>
 
+#include "platform/c_text.h"
 #include "tables/text_table.h"
 
 namespace zor {
 namespace {
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
-bool is_c_space(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 }  // namespace
 

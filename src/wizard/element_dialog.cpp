@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "platform/encoding.h"
+#include "wizard/dialog_buttons.h"
 #include "wizard/element_dialog_lists.h"
 #include "wizard/page234_field_text.h"
 
@@ -87,20 +88,13 @@ ElementDialog::ElementDialog(Mode mode, const std::string& name,
   grid->addLayout(arrows, 1, 1);
   grid->addWidget(element_list_, 1, 2);
 
-  auto* buttons = new QDialogButtonBox;
-  buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setObjectName("ok");
-  buttons->addButton(QString::fromUtf8("Mégsem"), QDialogButtonBox::RejectRole)
-      ->setObjectName("cancel");
-
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(name_box);
   layout->addWidget(lists_box);
-  layout->addWidget(buttons);
+  layout->addWidget(ok_cancel_buttons(this));
 
   connect(to_element, &QPushButton::clicked, this, &ElementDialog::move_to_element);
   connect(to_parent, &QPushButton::clicked, this, &ElementDialog::move_to_parent);
-  connect(buttons, &QDialogButtonBox::accepted, this, &ElementDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &ElementDialog::reject);
   resize(360, 340);
 }
 

@@ -1,12 +1,21 @@
 #include "wizard/gui_host.h"
 
 #include <QFile>
+#include <QGuiApplication>
 
 #include "platform/encoding.h"
-#include "wizard/message_boxes.h"
 #include "wizard/progress_window.h"
+#include "wizard/user_dialogs.h"
 
 namespace zor::gui {
+namespace {
+
+// An empty caption stands for the application's title.
+QString shown_caption(const std::string& caption) {
+  return caption.empty() ? QGuiApplication::applicationDisplayName() : to_qstring(caption);
+}
+
+}  // namespace
 
 QString to_qstring(const std::string& cp1250) {
   return QString::fromStdString(from_cp1250(cp1250));
@@ -15,12 +24,12 @@ QString to_qstring(const std::string& cp1250) {
 std::string from_qstring(const QString& text) { return to_cp1250(text.toStdString()); }
 
 bool GuiHost::ask_yes_no(const std::string& text, const std::string& caption) {
-  return zor::gui::ask_yes_no(page_, to_qstring(text), to_qstring(caption),
-                              QuestionIcon::exclamation);
+  return user_dialogs().ask_yes_no(
+      page_, {BoxIcon::warning, shown_caption(caption), to_qstring(text)}, YesNoButtons::hungarian);
 }
 
 void GuiHost::show_message(const std::string& text, const std::string& caption) {
-  zor::gui::show_message(page_, to_qstring(text), to_qstring(caption));
+  user_dialogs().show_message(page_, {BoxIcon::warning, shown_caption(caption), to_qstring(text)});
 }
 
 std::unique_ptr<ProgressWindow> GuiHost::make_progress(const std::string& title) {
@@ -28,7 +37,8 @@ std::unique_ptr<ProgressWindow> GuiHost::make_progress(const std::string& title)
 }
 
 void GuiHost::open_document(const std::string& path) {
-  zor::gui::open_document(QFile::decodeName(QByteArray::fromStdString(native_file_name(path))));
+  user_dialogs().open_document(
+      QFile::decodeName(QByteArray::fromStdString(native_file_name(path))));
 }
 
 }  // namespace zor::gui

@@ -1,6 +1,7 @@
 #pragma once
 // The run host of the wizard: message boxes owned by the page that started
-// the run, the progress window over the wizard, the desktop's viewer.
+// the run and the desktop's viewer, both through user_dialogs(), and the
+// progress window over the wizard.
 #include <QString>
 
 #include "platform/run_host.h"

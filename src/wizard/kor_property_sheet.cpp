@@ -7,7 +7,6 @@
 #include <QVBoxLayout>
 
 #include "controls/icon_paths.h"
-#include "wizard/message_boxes.h"
 #include "wizard/page1.h"
 #include "wizard/page2.h"
 #include "wizard/page23.h"
@@ -68,10 +67,13 @@ void CKorPropertySheet::reject() {
   // While a run works the progress window has disabled the sheet; the run
   // ends first, through its Cancel button.
   if (!isEnabled()) return;
-  if (zor::gui::ask_yes_no(this, QString::fromUtf8("Valóban ki akar képni?"),
-                           QString::fromUtf8("Kilépés"), zor::gui::QuestionIcon::question)) {
+  if (zor::gui::user_dialogs().ask_yes_no(this, exit_question(), zor::gui::YesNoButtons::hungarian))
     QDialog::reject();
-  }
+}
+
+zor::gui::Box CKorPropertySheet::exit_question() {
+  return {zor::gui::BoxIcon::question, QString::fromUtf8("Kilépés"),
+          QString::fromUtf8("Valóban ki akar képni?")};
 }
 
 void CKorPropertySheet::ensure_page(int index) {

@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <array>
 
+#include "wizard/user_dialogs.h"
+
 class QPushButton;
 class QTabWidget;
 
@@ -18,6 +20,11 @@ class CKorPropertySheet : public QDialog {
 
   // The page at a 0-based index, or null while it has not been shown yet.
   QWidget* created_page(int index) const;
+  // The same page as its own class.
+  template <class Page>
+  Page* created(int index) const {
+    return qobject_cast<Page*>(created_page(index));
+  }
   // Shows the page, creating it first when needed.
   void show_page(int index);
 
@@ -27,6 +34,8 @@ class CKorPropertySheet : public QDialog {
   // "Kilépés", Esc and the close box all end here: the sheet closes only
   // when the user confirms.
   void reject() override;
+  // What reject asks.
+  static zor::gui::Box exit_question();
 
  private:
   void ensure_page(int index);

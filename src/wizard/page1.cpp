@@ -20,13 +20,19 @@
 #include "platform/encoding.h"
 #include "platform/paths.h"
 #include "wizard/kor_property_sheet.h"
-#include "wizard/page1_dialogs.h"
 #include "wizard/page1_texts.h"
+#include "wizard/page_buttons.h"
+#include "wizard/user_dialogs.h"
 
 namespace {
 
 QString gui_text(const std::string& cp1250) { return QString::fromStdString(zor::from_cp1250(cp1250)); }
 std::string cp1250_text(const QString& text) { return zor::to_cp1250(text.toStdString()); }
+
+void warn(QWidget* page, const QString& text) {
+  zor::gui::user_dialogs().show_message(
+      page, {zor::gui::BoxIcon::warning, page->window()->windowTitle(), text});
+}
 
 // The first character of the system's digit-group separator, "," when it has
 // none that Windows-1250 can hold.
@@ -45,20 +51,11 @@ QPushButton* command_button(const char* text, const char* name) {
   return button;
 }
 
-QGroupBox* button_group(const char* title, QPushButton* first, QPushButton* second) {
-  auto* group = new QGroupBox(QString::fromUtf8(title));
-  auto* row = new QHBoxLayout(group);
-  row->addWidget(first);
-  row->addWidget(second);
-  return group;
-}
-
 }  // namespace
 
 CPage1::CPage1(CKorPropertySheet* sheet, QWidget* parent)
     : QWidget(parent),
       sheet_(sheet),
-      dialogs_(std::make_unique<SystemPage1Dialogs>()),
       list_(new CSortableList),
       information_(new QLabel(QStringLiteral(" "))) {
   QPushButton* add_directory = command_button("Könyvtár", "add_directory");
@@ -102,8 +99,8 @@ CPage1::CPage1(CKorPropertySheet* sheet, QWidget* parent)
   next_page->setDefault(true);
 
   auto* commands = new QHBoxLayout;
-  commands->addWidget(button_group("Hozzáadás", add_directory, add_files));
-  commands->addWidget(button_group("Törlés", delete_selected, delete_all));
+  commands->addWidget(button_group(QString::fromUtf8("Hozzáadás"), Qt::Horizontal, {add_directory, add_files}));
+  commands->addWidget(button_group(QString::fromUtf8("Törlés"), Qt::Horizontal, {delete_selected, delete_all}));
   commands->addStretch();
   auto* playing = new QHBoxLayout;
   playing->addWidget(play);
@@ -131,10 +128,6 @@ CPage1::CPage1(CKorPropertySheet* sheet, QWidget* parent)
   });
   connect(list_, &QTreeWidget::itemSelectionChanged, this, &CPage1::update_information_line);
 }
-
-CPage1::~CPage1() = default;
-
-void CPage1::set_dialogs(std::unique_ptr<Page1Dialogs> dialogs) { dialogs_ = std::move(dialogs); }
 
 QString CPage1::information_line() const { return information_->text(); }
 
@@ -178,7 +171,7 @@ void CPage1::add_entry(const std::string& name, const std::string& directory, co
 }
 
 void CPage1::add_directory_tree() {
-  QString directory = dialogs_->choose_directory(this);
+  QString directory = zor::gui::user_dialogs().choose_directory(this, QString());
   if (directory.isEmpty()) return;
   QSet<QString> visited;
   scan_directory(directory, visited);
@@ -204,12 +197,12 @@ void CPage1::scan_directory(const QString& directory, QSet<QString>& visited) {
 }
 
 void CPage1::add_files() {
-  QStringList chosen = dialogs_->choose_files(this);
+  QStringList chosen = zor::gui::user_dialogs().choose_wav_files(this);
   if (chosen.isEmpty()) return;
   std::vector<std::string> paths;
   for (const QString& path : chosen) paths.push_back(cp1250_text(QDir::toNativeSeparators(path)));
   if (!zor::selection_fits(paths)) {
-    dialogs_->show_message(this, QStringLiteral("Too many files to select"));
+    warn(this, QStringLiteral("Too many files to select"));
     return;
   }
   add_recording_paths(chosen);
@@ -240,8 +233,8 @@ void CPage1::delete_all() {
 void CPage1::play_selected() {
   const QTreeWidgetItem* item = list_->first_selected_item();
   if (!item) return;
-  if (dialogs_->play(full_path(item)) == kPlayWavPlayFailed)
-    dialogs_->show_message(this, QStringLiteral("most"));
+  if (zor::gui::user_dialogs().play_wav(full_path(item)) == kPlayWavPlayFailed)
+    warn(this, QStringLiteral("most"));
 }
 
 std::string CPage1::full_path(const QTreeWidgetItem* item) const {

@@ -5,7 +5,6 @@
 #include <QSet>
 #include <QStringList>
 #include <QWidget>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,7 +15,6 @@ class CSortableList;
 class QFileInfo;
 class QLabel;
 class QTreeWidgetItem;
-class Page1Dialogs;
 
 class CPage1 : public QWidget {
   Q_OBJECT
@@ -25,7 +23,6 @@ class CPage1 : public QWidget {
   enum Column { kNameColumn = 0, kDirectoryColumn, kSizeColumn, kDateColumn };
 
   explicit CPage1(CKorPropertySheet* sheet, QWidget* parent = nullptr);
-  ~CPage1() override;
 
   // The listed recordings in the order the list shows them: what the
   // conversion reads.
@@ -34,8 +31,6 @@ class CPage1 : public QWidget {
   // dialog of "Állomány" does.
   void add_recording_paths(const QStringList& native_paths);
 
-  // Replaces the choosers, message boxes and playback (tests use doubles).
-  void set_dialogs(std::unique_ptr<Page1Dialogs> dialogs);
   CSortableList* wav_list() const { return list_; }
   QString information_line() const;
 
@@ -52,7 +47,6 @@ class CPage1 : public QWidget {
   std::string full_path(const QTreeWidgetItem* item) const;
 
   CKorPropertySheet* sheet_;
-  std::unique_ptr<Page1Dialogs> dialogs_;
   CSortableList* list_;
   QLabel* information_;
 };

@@ -2,21 +2,22 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QPushButton>
-#include <QVBoxLayout>
 #include <vector>
 
 #include "controls/tree_list_ctrl.h"
 #include "wizard/element_dialog.h"
 #include "wizard/kor_property_sheet.h"
-#include "wizard/page234_buttons.h"
-#include "wizard/page234_prompter.h"
+#include "wizard/page_buttons.h"
+#include "wizard/page234_files.h"
+#include "wizard/user_dialogs.h"
 
 namespace {
 
 constexpr int kNameColumn = 0;
 constexpr int kContentColumn = 1;
 const char* const kProtectedName = "Hang";
+const QString kDefaultFile =
+    QString::fromUtf8(zor::kDefaultLabelTreeFile.data(), zor::kDefaultLabelTreeFile.size());
 
 }  // namespace
 
@@ -27,30 +28,16 @@ CPage2::CPage2(CKorPropertySheet* sheet, QWidget* parent)
   control_->InsertColumn(kContentColumn, "Tartalom", CTreeListCtrl::kAlignLeft, 390);
   connect(control_, &CTreeListCtrl::itemsSorted, this, &CPage2::take_tree_from_control);
 
-  auto* element_box = new QGroupBox(QStringLiteral("Elem"));
-  auto* element_row = new QHBoxLayout(element_box);
-  element_row->addWidget(page_button("add", "Hozzáad", this, &CPage2::add_element));
-  element_row->addWidget(page_button("modify", "Módosít", this, &CPage2::modify_element));
-  element_row->addWidget(page_button("delete", "Töröl", this, &CPage2::delete_element));
-
-  auto* file_box = new QGroupBox(QStringLiteral("Fa"));
-  auto* file_row = new QHBoxLayout(file_box);
-  file_row->addWidget(page_button("load", "Megnyitás fájlból", this, &CPage2::load_from_file));
-  file_row->addWidget(page_button("save", "Mentés fájlba", this, &CPage2::save_to_file));
-
-  auto* commands = new QHBoxLayout;
-  commands->addWidget(element_box);
-  commands->addStretch();
-  commands->addWidget(file_box);
-
-  auto* frame = new QGroupBox;
-  auto* frame_layout = new QVBoxLayout(frame);
-  frame_layout->addWidget(control_, 1);
-  frame_layout->addLayout(commands);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(frame, 1);
-  layout->addLayout(navigation_row(sheet_, CKorPropertySheet::kInputPage,
+  QGroupBox* element_commands = button_group(
+      QStringLiteral("Elem"), Qt::Horizontal,
+      {page_button("add", "Hozzáad", this, &CPage2::add_element),
+       page_button("modify", "Módosít", this, &CPage2::modify_element),
+       page_button("delete", "Töröl", this, &CPage2::delete_element)});
+  lay_out_list_page(this, control_,
+                    command_row(element_commands,
+                                file_button_group(QStringLiteral("Fa"), Qt::Horizontal, this)),
+                    true,
+                    navigation_row(sheet_, CKorPropertySheet::kInputPage,
                                    CKorPropertySheet::kConnectionPage));
 
   zor::LabelTree default_tree;
@@ -68,7 +55,7 @@ void CPage2::add_element() {
   if (!item) return;
   ElementDialog dialog(ElementDialog::Mode::kNew, std::string(), std::string(),
                        control_->GetItemText(item, kContentColumn), this);
-  if (!zor::page_prompter().run_dialog(dialog)) return;
+  if (!zor::gui::user_dialogs().run_dialog(dialog)) return;
   QTreeWidgetItem* child = control_->InsertItem(dialog.name(), item);
   control_->SetItemText(child, kContentColumn, dialog.content());
   item->setExpanded(true);
@@ -82,7 +69,7 @@ void CPage2::modify_element() {
       item->parent() ? control_->GetItemText(item->parent(), kContentColumn) : std::string();
   ElementDialog dialog(ElementDialog::Mode::kModify, control_->GetItemText(item, kNameColumn),
                        control_->GetItemText(item, kContentColumn), parent_content, this);
-  if (!zor::page_prompter().run_dialog(dialog)) return;
+  if (!zor::gui::user_dialogs().run_dialog(dialog)) return;
   control_->SetItemText(item, kNameColumn, dialog.name());
   control_->SetItemText(item, kContentColumn, dialog.content());
   take_tree_from_control();
@@ -91,34 +78,28 @@ void CPage2::modify_element() {
 void CPage2::delete_element() {
   QTreeWidgetItem* item = selected_item();
   if (!item || control_->GetItemText(item, kNameColumn) == kProtectedName) return;
-  if (!zor::page_prompter().ask_yes_no(
-          this, QString::fromUtf8("Törlés"),
-          QString::fromUtf8("Valóban törölni akarja a kiválasztott elemet?")))
+  if (!zor::gui::user_dialogs().ask_yes_no(
+          this,
+          {zor::gui::BoxIcon::warning, QString::fromUtf8("Törlés"),
+           QString::fromUtf8("Valóban törölni akarja a kiválasztott elemet?")},
+          zor::gui::YesNoButtons::standard))
     return;
   control_->DeleteItem(item);
   take_tree_from_control();
 }
 
 void CPage2::save_to_file() {
-  std::optional<std::string> chosen = zor::page_prompter().choose_save_file(
-      this, QString::fromUtf8("Fát tartalmazó állomány mentése"),
-      QString::fromUtf8(zor::kDefaultLabelTreeFile.data(), zor::kDefaultLabelTreeFile.size()));
-  if (!chosen) return;
-  std::string path = zor::with_txt_extension(*chosen);
-  if (!zor::save_label_tree(tree_, path)) zor::page_prompter().warn(this, zor::save_failed_message(path));
+  zor::save_to_chosen_file(
+      this, QString::fromUtf8("Fát tartalmazó állomány mentése"), kDefaultFile,
+      [this](const std::string& path) { return zor::save_label_tree(tree_, path); });
 }
 
 void CPage2::load_from_file() {
-  std::optional<std::string> chosen = zor::page_prompter().choose_open_file(
-      this, QString::fromUtf8("Fát tartalmazó állomány választása"),
-      QString::fromUtf8(zor::kDefaultLabelTreeFile.data(), zor::kDefaultLabelTreeFile.size()));
-  if (!chosen) return;
   zor::LabelTree loaded;
-  if (!zor::load_label_tree(loaded, *chosen)) {
-    zor::page_prompter().warn(this, zor::load_failed_message(*chosen));
-    return;
-  }
-  show_tree(loaded);
+  if (zor::load_from_chosen_file(
+          this, QString::fromUtf8("Fát tartalmazó állomány választása"), kDefaultFile,
+          [&loaded](const std::string& path) { return zor::load_label_tree(loaded, path); }))
+    show_tree(loaded);
 }
 
 void CPage2::show_tree(const zor::LabelTree& tree) {
@@ -156,7 +137,6 @@ void CPage2::take_tree_from_control() {
 }
 
 const zor::LabelTree* label_tree_of(const CKorPropertySheet* sheet) {
-  auto* page = sheet ? qobject_cast<CPage2*>(sheet->created_page(CKorPropertySheet::kLabelPage))
-                     : nullptr;
+  auto* page = sheet ? sheet->created<CPage2>(CKorPropertySheet::kLabelPage) : nullptr;
   return page ? &page->label_tree() : nullptr;
 }

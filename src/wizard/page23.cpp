@@ -10,22 +10,14 @@
 #include "platform/encoding.h"
 #include "wizard/kor_property_sheet.h"
 #include "wizard/page2.h"
-#include "wizard/page234_buttons.h"
-#include "wizard/page234_prompter.h"
+#include "wizard/page_buttons.h"
+#include "wizard/page234_files.h"
 #include "wizard/page234_row_view.h"
 
 namespace {
 
 const QString kDefaultFile =
     QString::fromUtf8(zor::kDefaultConnectionFile.data(), zor::kDefaultConnectionFile.size());
-
-std::vector<std::vector<std::string>> rows_of(const zor::ConnectionList& list) {
-  std::vector<std::vector<std::string>> rows;
-  rows.reserve(list.count());
-  for (const zor::SoundConnection& connection : list.rows())
-    rows.emplace_back(connection.values.begin(), connection.values.end());
-  return rows;
-}
 
 }  // namespace
 
@@ -35,12 +27,6 @@ CPage23::CPage23(CKorPropertySheet* sheet, QWidget* parent)
       view_(new CRowListView({{"Hang 1", 75}, {"Hang 2", 75}, {"Hang 3", 75}}, true)) {
   view_->setObjectName("connections");
   connect(view_, &CRowListView::sortRequested, this, &CPage23::sort_rows);
-
-  auto* file_box = new QGroupBox(QStringLiteral("Hangkapcsolatok"));
-  auto* file_column = new QVBoxLayout(file_box);
-  file_column->addWidget(page_button("load", "Megnyitás fájlból", this, &CPage23::load_from_file));
-  file_column->addWidget(page_button("save", "Mentés fájlba", this, &CPage23::save_to_file));
-  file_column->addStretch();
 
   auto* element_box = new QGroupBox(QStringLiteral("Elem"));
   auto* element_grid = new QGridLayout(element_box);
@@ -64,18 +50,11 @@ CPage23::CPage23(CKorPropertySheet* sheet, QWidget* parent)
   element_grid->setRowStretch(3, 1);
 
   auto* side = new QVBoxLayout;
-  side->addWidget(file_box);
+  side->addWidget(file_button_group(QStringLiteral("Hangkapcsolatok"), Qt::Vertical, this));
   side->addWidget(element_box);
   side->addStretch();
-
-  auto* frame = new QGroupBox;
-  auto* frame_layout = new QHBoxLayout(frame);
-  frame_layout->addWidget(view_, 1);
-  frame_layout->addLayout(side);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(frame, 1);
-  layout->addLayout(navigation_row(sheet_, CKorPropertySheet::kLabelPage,
+  lay_out_list_page(this, view_, side, false,
+                    navigation_row(sheet_, CKorPropertySheet::kLabelPage,
                                    CKorPropertySheet::kSpecificationPage));
 
   refresh_choices();
@@ -95,18 +74,14 @@ void CPage23::add_connection() {
 }
 
 void CPage23::delete_connections() {
-  std::vector<size_t> selected = view_->selected_rows();
-  if (selected.empty()) return;
-  connections_.remove(selected);
-  show_rows({});
+  if (remove_selected_rows(*view_, connections_)) show_rows({});
 }
 
 void CPage23::refresh_choices() {
   const zor::LabelTree* tree = label_tree_of(sheet_);
   if (!tree || !connections_.refresh_choices(*tree)) {
-    zor::page_prompter().inform(sheet_ ? static_cast<QWidget*>(sheet_) : this,
-                                QString::fromStdString(
-                                    zor::from_cp1250(zor::empty_label_tree_message())));
+    zor::inform(sheet_ ? static_cast<QWidget*>(sheet_) : this,
+                QString::fromStdString(zor::from_cp1250(zor::empty_label_tree_message())));
     return;
   }
   std::vector<std::string> entries = connections_.choice_entries();
@@ -119,40 +94,27 @@ void CPage23::refresh_choices() {
 }
 
 void CPage23::save_to_file() {
-  std::optional<std::string> chosen = zor::page_prompter().choose_save_file(
-      this, QString::fromUtf8("A hangkapcsolatokat tartalmazó állomány mentése"), kDefaultFile);
-  if (!chosen) return;
-  std::string path = zor::with_txt_extension(*chosen);
-  if (!zor::save_connections(connections_, path))
-    zor::page_prompter().warn(this, zor::save_failed_message(path));
+  zor::save_to_chosen_file(
+      this, QString::fromUtf8("A hangkapcsolatokat tartalmazó állomány mentése"), kDefaultFile,
+      [this](const std::string& path) { return zor::save_connections(connections_, path); });
 }
 
 void CPage23::load_from_file() {
-  std::optional<std::string> chosen = zor::page_prompter().choose_open_file(
-      this, QString::fromUtf8("Hangkapcsolatokat tartalmazó állomány választása"), kDefaultFile);
-  if (!chosen) return;
-  if (!zor::load_connections(connections_, *chosen)) {
-    zor::page_prompter().warn(this, zor::load_failed_message(*chosen));
-    return;
-  }
-  show_rows({0});
+  if (zor::load_from_chosen_file(
+          this, QString::fromUtf8("Hangkapcsolatokat tartalmazó állomány választása"), kDefaultFile,
+          [this](const std::string& path) { return zor::load_connections(connections_, path); }))
+    show_rows({0});
 }
 
 void CPage23::show_rows(const std::vector<size_t>& selected) {
-  view_->show_rows(rows_of(connections_), selected);
+  show_list_rows(*view_, connections_, &zor::SoundConnection::values, selected);
 }
 
 void CPage23::sort_rows(int column, bool ascending) {
-  size_t position = static_cast<size_t>(column);
-  show_rows(sort_rows_by(connections_, ascending, view_->selected_rows(),
-                         [position](const zor::SoundConnection& connection) {
-                           return connection.values.at(position);
-                         }));
+  show_rows(sort_list_rows(connections_, &zor::SoundConnection::values, column, ascending, view_->selected_rows()));
 }
 
 const zor::ConnectionList* connections_of(const CKorPropertySheet* sheet) {
-  auto* page =
-      sheet ? qobject_cast<CPage23*>(sheet->created_page(CKorPropertySheet::kConnectionPage))
-            : nullptr;
+  auto* page = sheet ? sheet->created<CPage23>(CKorPropertySheet::kConnectionPage) : nullptr;
   return page ? &page->connections() : nullptr;
 }

@@ -48,15 +48,38 @@ std::vector<size_t> sorted_row_order(const std::vector<std::string>& texts, bool
 std::vector<size_t> positions_after(const std::vector<size_t>& order,
                                     const std::vector<size_t>& selected);
 
-// Sorts the rows of a page's list by the text `text_of` gives for each row,
-// as a header click asks. Returns where the `selected` rows stand afterwards.
-template <class Row, class TextOf>
-std::vector<size_t> sort_rows_by(zor::RowList<Row>& list, bool ascending,
-                                 const std::vector<size_t>& selected, TextOf text_of) {
+// The lists of pages 3 and 4 keep each record's column texts in one array
+// member, `fields`.
+
+// Shows the records of a page's list and selects the given rows.
+template <class Row, class Fields>
+void show_list_rows(CRowListView& view, const zor::RowList<Row>& list, Fields Row::*fields,
+                    const std::vector<size_t>& selected) {
+  std::vector<std::vector<std::string>> rows;
+  rows.reserve(list.count());
+  for (const Row& row : list.rows()) rows.emplace_back((row.*fields).begin(), (row.*fields).end());
+  view.show_rows(rows, selected);
+}
+
+// Sorts the records of a page's list by `column`, as a header click asks.
+// Returns where the `selected` rows stand afterwards.
+template <class Row, class Fields>
+std::vector<size_t> sort_list_rows(zor::RowList<Row>& list, Fields Row::*fields, int column,
+                                   bool ascending, const std::vector<size_t>& selected) {
   std::vector<std::string> texts;
   texts.reserve(list.count());
-  for (const Row& row : list.rows()) texts.push_back(text_of(row));
+  for (const Row& row : list.rows()) texts.push_back((row.*fields).at(static_cast<size_t>(column)));
   std::vector<size_t> order = sorted_row_order(texts, ascending);
   list.reorder(order);
   return positions_after(order, selected);
+}
+
+// Removes the selected records from a page's list; false when none is
+// selected.
+template <class Row>
+bool remove_selected_rows(const CRowListView& view, zor::RowList<Row>& list) {
+  std::vector<size_t> selected = view.selected_rows();
+  if (selected.empty()) return false;
+  list.remove(selected);
+  return true;
 }

@@ -2,15 +2,15 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QVBoxLayout>
 
 #include "platform/encoding.h"
 #include "wizard/kor_property_sheet.h"
 #include "wizard/page2.h"
 #include "wizard/page23.h"
-#include "wizard/page234_buttons.h"
-#include "wizard/page234_prompter.h"
+#include "wizard/page_buttons.h"
+#include "wizard/page234_files.h"
 #include "wizard/page234_row_view.h"
+#include "wizard/user_dialogs.h"
 
 namespace {
 
@@ -22,14 +22,6 @@ const std::vector<CRowListView::Column> kColumns = {
 const QString kDefaultFile = QString::fromUtf8(zor::kDefaultSpecificationFile.data(),
                                                zor::kDefaultSpecificationFile.size());
 
-std::vector<std::vector<std::string>> rows_of(const zor::SpecificationList& list) {
-  std::vector<std::vector<std::string>> rows;
-  rows.reserve(list.count());
-  for (const zor::Specification& record : list.rows())
-    rows.emplace_back(record.fields.begin(), record.fields.end());
-  return rows;
-}
-
 }  // namespace
 
 CPage3::CPage3(CKorPropertySheet* sheet, QWidget* parent)
@@ -37,31 +29,16 @@ CPage3::CPage3(CKorPropertySheet* sheet, QWidget* parent)
   view_->setObjectName("specifications");
   connect(view_, &CRowListView::sortRequested, this, &CPage3::sort_rows);
 
-  auto* element_box = new QGroupBox(QStringLiteral("Elem"));
-  auto* element_row = new QHBoxLayout(element_box);
-  element_row->addWidget(page_button("new", "Új spec.", this, &CPage3::new_specification));
-  element_row->addWidget(page_button("copy", "Másol", this, &CPage3::copy_specification));
-  element_row->addWidget(page_button("modify", "Módosít", this, &CPage3::modify_specification));
-  element_row->addWidget(page_button("delete", "Töröl", this, &CPage3::delete_specification));
-
-  auto* file_box = new QGroupBox(QString::fromUtf8("Specifikációk"));
-  auto* file_row = new QHBoxLayout(file_box);
-  file_row->addWidget(page_button("load", "Megnyitás fájlból", this, &CPage3::load_from_file));
-  file_row->addWidget(page_button("save", "Mentés fájlba", this, &CPage3::save_to_file));
-
-  auto* commands = new QHBoxLayout;
-  commands->addWidget(element_box);
-  commands->addStretch();
-  commands->addWidget(file_box);
-
-  auto* frame = new QGroupBox;
-  auto* frame_layout = new QVBoxLayout(frame);
-  frame_layout->addWidget(view_, 1);
-  frame_layout->addLayout(commands);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(frame, 1);
-  layout->addLayout(navigation_row(sheet_, CKorPropertySheet::kConnectionPage,
+  QGroupBox* element_commands = button_group(
+      QStringLiteral("Elem"), Qt::Horizontal,
+      {page_button("new", "Új spec.", this, &CPage3::new_specification),
+       page_button("copy", "Másol", this, &CPage3::copy_specification),
+       page_button("modify", "Módosít", this, &CPage3::modify_specification),
+       page_button("delete", "Töröl", this, &CPage3::delete_specification)});
+  QGroupBox* file_commands =
+      file_button_group(QString::fromUtf8("Specifikációk"), Qt::Horizontal, this);
+  lay_out_list_page(this, view_, command_row(element_commands, file_commands), true,
+                    navigation_row(sheet_, CKorPropertySheet::kConnectionPage,
                                    CKorPropertySheet::kOutputPage));
 }
 
@@ -74,14 +51,12 @@ bool CPage3::load_specification_file(const std::string& cp1250_path) {
 std::optional<zor::SpecificationChoices> CPage3::dialog_choices() {
   const zor::LabelTree* tree = label_tree_of(sheet_);
   if (!tree || tree->is_empty()) {
-    zor::page_prompter().inform(
-        this, QString::fromStdString(zor::from_cp1250(zor::empty_label_tree_message())));
+    zor::inform(this, QString::fromStdString(zor::from_cp1250(zor::empty_label_tree_message())));
     return std::nullopt;
   }
   const zor::ConnectionList* connections = connections_of(sheet_);
   if (!connections || connections->count() == 0) {
-    zor::page_prompter().inform(
-        this, QString::fromUtf8("Nincs hangkapcsolat megadva! Lapozzon az 3. oldalra!"));
+    zor::inform(this, QString::fromUtf8("Nincs hangkapcsolat megadva! Lapozzon az 3. oldalra!"));
     return std::nullopt;
   }
   return zor::SpecificationChoices{tree->sound_inventory(), tree->label_names(),
@@ -93,7 +68,7 @@ void CPage3::new_specification() {
   if (!choices) return;
   zor::SpecificationForm form = zor::default_specification_form(*choices);
   SpecificationDialog dialog(SpecificationDialog::Mode::kNew, std::move(*choices), form, this);
-  if (!zor::page_prompter().run_dialog(dialog)) return;
+  if (!zor::gui::user_dialogs().run_dialog(dialog)) return;
   std::vector<size_t> selected = view_->selected_rows();
   if (specifications_.append(dialog.record())) selected = {0};
   show_rows(selected);
@@ -112,7 +87,7 @@ void CPage3::edit_selected(SpecificationDialog::Mode mode) {
   zor::SpecificationForm form =
       zor::decode_specification(specifications_.row(row), *choices);
   SpecificationDialog dialog(mode, std::move(*choices), form, this);
-  if (!zor::page_prompter().run_dialog(dialog)) return;
+  if (!zor::gui::user_dialogs().run_dialog(dialog)) return;
   if (mode == SpecificationDialog::Mode::kModify)
     specifications_.replace(row, dialog.record());
   else
@@ -121,37 +96,25 @@ void CPage3::edit_selected(SpecificationDialog::Mode mode) {
 }
 
 void CPage3::delete_specification() {
-  std::vector<size_t> selected = view_->selected_rows();
-  if (selected.empty()) return;
-  specifications_.remove(selected);
-  show_rows({});
+  if (remove_selected_rows(*view_, specifications_)) show_rows({});
 }
 
 void CPage3::save_to_file() {
-  std::optional<std::string> chosen = zor::page_prompter().choose_save_file(
-      this, QString::fromUtf8("A specifikációkat tartalmazó állomány mentése"), kDefaultFile);
-  if (!chosen) return;
-  std::string path = zor::with_txt_extension(*chosen);
-  if (!zor::save_specifications(specifications_, path))
-    zor::page_prompter().warn(this, zor::save_failed_message(path));
+  zor::save_to_chosen_file(
+      this, QString::fromUtf8("A specifikációkat tartalmazó állomány mentése"), kDefaultFile,
+      [this](const std::string& path) { return zor::save_specifications(specifications_, path); });
 }
 
 void CPage3::load_from_file() {
-  std::optional<std::string> chosen = zor::page_prompter().choose_open_file(
-      this, QString::fromUtf8("Specifikációt tartalmazó állomány választása"), kDefaultFile);
-  if (!chosen) return;
-  if (!load_specification_file(*chosen))
-    zor::page_prompter().warn(this, zor::load_failed_message(*chosen));
+  zor::load_from_chosen_file(
+      this, QString::fromUtf8("Specifikációt tartalmazó állomány választása"), kDefaultFile,
+      [this](const std::string& path) { return load_specification_file(path); });
 }
 
 void CPage3::show_rows(const std::vector<size_t>& selected) {
-  view_->show_rows(rows_of(specifications_), selected);
+  show_list_rows(*view_, specifications_, &zor::Specification::fields, selected);
 }
 
 void CPage3::sort_rows(int column, bool ascending) {
-  size_t field = static_cast<size_t>(column);
-  show_rows(sort_rows_by(specifications_, ascending, view_->selected_rows(),
-                         [field](const zor::Specification& record) {
-                           return record.fields.at(field);
-                         }));
+  show_rows(sort_list_rows(specifications_, &zor::Specification::fields, column, ascending, view_->selected_rows()));
 }

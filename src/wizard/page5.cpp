@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -23,6 +22,7 @@
 #include "wizard/page2.h"
 #include "wizard/page3.h"
 #include "wizard/result_view_dialog.h"
+#include "wizard/user_dialogs.h"
 
 namespace {
 
@@ -151,8 +151,6 @@ CPage5::CPage5(CKorPropertySheet* sheet, QWidget* parent)
 QString CPage5::base_name() const { return base_->text(); }
 QString CPage5::directory() const { return directory_->text(); }
 
-void CPage5::set_base_name(const QString& base) { base_->setText(base); }
-
 void CPage5::set_directory(const QString& native_folder) {
   directory_->setText(shown_path(zor::with_trailing_separator(cp1250_path(native_folder))));
   rebuild_names();
@@ -181,8 +179,7 @@ void CPage5::rebuild_names() {
 }
 
 void CPage5::choose_directory() {
-  QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("Choose a directory"),
-                                                     directory_->text());
+  QString folder = zor::gui::user_dialogs().choose_directory(this, directory_->text());
   if (!folder.isEmpty()) set_directory(folder);
 }
 
@@ -194,21 +191,21 @@ void CPage5::open_file(int file) {
 void CPage5::run_conversion() {
   zor::OutputNames names = output_names();
   zor::ConversionInput input;
-  if (auto* recordings = qobject_cast<CPage1*>(sheet_->created_page(CKorPropertySheet::kInputPage)))
+  if (auto* recordings = sheet_->created<CPage1>(CKorPropertySheet::kInputPage))
     input.recordings = recordings->recordings();
   input.sentences_path = names.sentences;
   input.words_path = names.words;
   input.sounds_path = names.sounds;
   // Until page 2 has been shown there is no tree, and the run refuses.
   static const zor::LabelTree kNoTree;
-  auto* labels = qobject_cast<CPage2*>(sheet_->created_page(CKorPropertySheet::kLabelPage));
+  const zor::LabelTree* tree = label_tree_of(sheet_);
   zor::gui::GuiHost host(this);
-  zor::run_conversion(input, labels ? labels->label_tree() : kNoTree, host);
+  zor::run_conversion(input, tree ? *tree : kNoTree, host);
 }
 
 void CPage5::run_query() {
   std::vector<zor::Specification> specifications;
-  if (auto* page = qobject_cast<CPage3*>(sheet_->created_page(CKorPropertySheet::kSpecificationPage)))
+  if (auto* page = sheet_->created<CPage3>(CKorPropertySheet::kSpecificationPage))
     specifications = page->specifications().rows();
   zor::gui::GuiHost host(this);
   zor::run_query(specifications, output_names(), host);
@@ -216,5 +213,5 @@ void CPage5::run_query() {
 
 void CPage5::show_results() {
   CResultViewDialog dialog(directory_->text(), base_->text(), window());
-  dialog.exec();
+  zor::gui::user_dialogs().run_dialog(dialog);
 }

@@ -20,8 +20,6 @@ class CPage5 : public QWidget {
 
   // The six output paths (Windows-1250) the runs use.
   zor::OutputNames output_names() const;
-  // The base-name edit's text, as if typed.
-  void set_base_name(const QString& base);
   // A chosen folder (native path); a separator is appended unless present.
   void set_directory(const QString& native_folder);
   QString base_name() const;

@@ -34,8 +34,6 @@ class CProgressWindow : public QWidget, public zor::ProgressWindow {
 
   // Whether the window is there (a cancel while modal or Close removes it).
   bool exists() const { return exists_; }
-  bool is_modal() const { return modal_; }
-  int bar_position() const { return bar_position_; }
   QString text() const;
   QPushButton* cancel_button() const { return cancel_button_; }
   QProgressBar* bar() const { return bar_; }

@@ -11,9 +11,9 @@
 #include "platform/file_io.h"
 #include "platform/paths.h"
 #include "wizard/kor_property_sheet.h"
-#include "wizard/message_boxes.h"
 #include "wizard/progress_window.h"
 #include "wizard/result_view_dialog.h"
+#include "wizard/user_dialogs.h"
 
 namespace zor::gui {
 namespace {
@@ -49,9 +49,8 @@ int save_screenshots(const QString& folder_path) {
     saved &= save(sheet, folder, QStringLiteral("page%1").arg(page + 1));
   }
 
-  std::unique_ptr<QMessageBox> exit_question(
-      make_question_box(&sheet, QString::fromUtf8("Valóban ki akar képni?"),
-                        QString::fromUtf8("Kilépés"), QuestionIcon::question));
+  std::unique_ptr<QMessageBox> exit_question =
+      make_question_box(&sheet, CKorPropertySheet::exit_question(), YesNoButtons::hungarian);
   saved &= save(*exit_question, folder, QStringLiteral("exit_question"));
   exit_question->hide();
 

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "platform/encoding.h"
+#include "wizard/dialog_buttons.h"
 #include "wizard/page234_field_text.h"
 
 namespace {
@@ -118,17 +119,12 @@ SpecificationDialog::SpecificationDialog(Mode mode, zor::SpecificationChoices ch
   word_grid->addWidget(text_word_, 1, 0);
   word_grid->setColumnStretch(2, 1);
 
-  auto* buttons = new QDialogButtonBox;
-  buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setObjectName("ok");
-  buttons->addButton(QString::fromUtf8("Mégsem"), QDialogButtonBox::RejectRole)
-      ->setObjectName("cancel");
-
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(type_row);
   layout->addWidget(common);
   layout->addWidget(sound_only_);
   layout->addWidget(word_only_);
-  layout->addWidget(buttons);
+  layout->addWidget(ok_cancel_buttons(this));
 
   connect(sound_type_, &QRadioButton::toggled, this, [this](bool on) {
     if (on) choose_type(true);
@@ -136,8 +132,6 @@ SpecificationDialog::SpecificationDialog(Mode mode, zor::SpecificationChoices ch
   connect(word_type_, &QRadioButton::toggled, this, [this](bool on) {
     if (on) choose_type(false);
   });
-  connect(buttons, &QDialogButtonBox::accepted, this, &SpecificationDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &SpecificationDialog::reject);
   set_form(form);
 }
 

@@ -1,24 +1,6 @@
 #include "recording_files.h"
 
 namespace zor::test {
-namespace {
-
-void append_u32(std::string& bytes, std::uint32_t value) {
-  for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<char>(value >> shift));
-}
-
-}  // namespace
-
-std::string pitch_bytes(const std::vector<PitchMark>& marks, std::uint32_t magic) {
-  std::string bytes;
-  append_u32(bytes, magic);
-  bytes.append(32, '\0');
-  for (const PitchMark& mark : marks) {
-    bytes.push_back(static_cast<char>(mark.flags));
-    append_u32(bytes, mark.position);
-  }
-  return bytes;
-}
 
 std::string label_line(std::string_view label, std::string_view length_code) {
   return "<0> <0> <0> <" + std::string(length_code) + "> <x> <" + std::string(label) + ">";

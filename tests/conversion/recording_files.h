@@ -6,19 +6,19 @@
 #include <string_view>
 #include <vector>
 
+#include "gen/recording_files.h"
 #include "support/test_files.h"
 
 namespace zor::test {
 
-struct PitchMark {
-  std::uint8_t flags;
-  std::uint32_t position;
-};
-inline constexpr std::uint8_t kSoundMark = 0x0C;
-inline constexpr std::uint8_t kWordMark = 0x1C;
+using PitchMark = gen::PitchRecord;
+inline constexpr std::uint8_t kSoundMark = gen::kSoundBoundary;
+inline constexpr std::uint8_t kWordMark = gen::kWordBoundary;
 
-// The 36-byte header (magic, then zeros) followed by the records.
-std::string pitch_bytes(const std::vector<PitchMark>& marks, std::uint32_t magic = 0xFEFEBABA);
+inline std::string pitch_bytes(const std::vector<PitchMark>& marks,
+                               std::uint32_t magic = gen::kPitchMagic) {
+  return gen::pitch_file_bytes(magic, marks);
+}
 // A label-file data line with the length code in field 4 and the label in field 6.
 std::string label_line(std::string_view label, std::string_view length_code = "100");
 // "matrix <1> <N>" and the lines, each ended by CR LF.

@@ -105,28 +105,5 @@ TEST(ConnectionFile, OddLinesFollowTheTabPositions) {
   }
 }
 
-TEST(ConnectionFile, EmptyAndMissingFiles) {
-  ScratchDir dir;
-  ConnectionList list;
-  ASSERT_TRUE(save_connections(list, dir.file("empty.txt")));
-  EXPECT_EQ(read_bytes(dir.path() / "empty.txt"), "");
-
-  list.append(connection("a", "b", "c"));
-  EXPECT_FALSE(load_connections(list, dir.file("missing.txt")));
-  EXPECT_EQ(list.count(), 1u);
-  ASSERT_TRUE(load_connections(list, dir.file("empty.txt")));
-  EXPECT_EQ(list.count(), 0u);
-}
-
-TEST(ConnectionFile, AFailedSaveKeepsThePreviousFile) {
-  ScratchDir dir;
-  write_bytes(dir.path() / "c.txt", "old");
-  std::filesystem::create_directory(dir.path() / "c.txt.zor-tmp");
-  ConnectionList list;
-  list.append(connection("a", "b", "c"));
-  EXPECT_FALSE(save_connections(list, dir.file("c.txt")));
-  EXPECT_EQ(read_bytes(dir.path() / "c.txt"), "old");
-}
-
 }  // namespace
 }  // namespace zor

@@ -87,28 +87,5 @@ TEST(SpecificationFile, OddLinesFollowTheTabPositionRule) {
   }
 }
 
-TEST(SpecificationFile, EmptyAndMissingFiles) {
-  ScratchDir dir;
-  SpecificationList list;
-  ASSERT_TRUE(save_specifications(list, dir.file("empty.txt")));
-  EXPECT_EQ(read_bytes(dir.path() / "empty.txt"), "");
-
-  list.append(sound_spec("kept"));
-  EXPECT_FALSE(load_specifications(list, dir.file("missing.txt")));
-  EXPECT_EQ(list.count(), 1u);
-  ASSERT_TRUE(load_specifications(list, dir.file("empty.txt")));
-  EXPECT_EQ(list.count(), 0u);
-}
-
-TEST(SpecificationFile, AFailedSaveKeepsThePreviousFile) {
-  ScratchDir dir;
-  write_bytes(dir.path() / "s.txt", "old");
-  std::filesystem::create_directory(dir.path() / "s.txt.zor-tmp");
-  SpecificationList list;
-  list.append(sound_spec("a1"));
-  EXPECT_FALSE(save_specifications(list, dir.file("s.txt")));
-  EXPECT_EQ(read_bytes(dir.path() / "s.txt"), "old");
-}
-
 }  // namespace
 }  // namespace zor

@@ -14,32 +14,21 @@
 #include "platform/encoding.h"
 #include "platform/paths.h"
 #include "wizard/kor_property_sheet.h"
-#include "wizard/page1_dialogs.h"
+#include "wizard/fake_user_dialogs.h"
 
 namespace {
 
-struct FakeDialogs : Page1Dialogs {
-  QString choose_directory(QWidget*) override { return directory; }
-  QStringList choose_files(QWidget*) override { return files; }
-  void show_message(QWidget*, const QString& text) override { messages << text; }
-  int play(const std::string& path) override {
-    played.push_back(path);
-    return play_result;
-  }
-  QString directory;
-  QStringList files;
-  QStringList messages;
-  std::vector<std::string> played;
-  int play_result = kPlayWavOk;
-};
+using zor::gui::Box;
+using zor::gui::BoxIcon;
+
+const QString kPageTitle = QStringLiteral("ZOR");
+
+Box warning(const char* text) { return {BoxIcon::warning, kPageTitle, QString::fromUtf8(text)}; }
 
 class Page1Test : public testing::Test {
  protected:
-  Page1Test() : page(nullptr) {
-    auto fake = std::make_unique<FakeDialogs>();
-    dialogs = fake.get();
-    page.set_dialogs(std::move(fake));
-  }
+  // The page's boxes carry the title of the window the page is in.
+  Page1Test() : page(nullptr) { page.setWindowTitle(kPageTitle); }
 
   // A file in the scratch folder, holding a mono 16-bit recording of 22050 Hz.
   QString wav(const QString& relative, std::uint32_t sample_bytes = 88200) {
@@ -68,9 +57,9 @@ class Page1Test : public testing::Test {
     for (int index : rows) row(index)->setSelected(true);
   }
 
+  zor::test::FakeUserDialogs dialogs;
   QTemporaryDir dir;
   CPage1 page;
-  FakeDialogs* dialogs;
 };
 
 TEST_F(Page1Test, FolderTreeAddsOwnLowerCaseWavsBeforeSubfolders) {
@@ -79,7 +68,7 @@ TEST_F(Page1Test, FolderTreeAddsOwnLowerCaseWavsBeforeSubfolders) {
   wav("B.WAV");
   wav("d.Wav");
   QDir().mkpath(dir.filePath("empty"));
-  dialogs->directory = dir.path();
+  dialogs.directory = dir.path();
   button("add_directory")->click();
 
   std::vector<zor::Recording> recordings = page.recordings();
@@ -95,11 +84,12 @@ TEST_F(Page1Test, CancelledChoosersAddNothing) {
   button("add_directory")->click();
   button("add_files")->click();
   EXPECT_EQ(page.wav_list()->topLevelItemCount(), 0);
-  EXPECT_TRUE(dialogs->messages.isEmpty());
+  EXPECT_EQ(dialogs.directory_starts, std::vector<QString>{QString()});
+  EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(Page1Test, SameFileTwiceGivesTwoEntriesWithTheirCounters) {
-  dialogs->files = {wav("a.wav"), wav("a.wav")};
+  dialogs.wav_files = {wav("a.wav"), wav("a.wav")};
   button("add_files")->click();
   page.add_recording_paths({wav("a.wav")});
   ASSERT_EQ(page.wav_list()->topLevelItemCount(), 3);
@@ -179,27 +169,27 @@ TEST_F(Page1Test, DeletingAllEmptiesTheInformationLine) {
 }
 
 TEST_F(Page1Test, TooManyFilesAddsNothing) {
-  for (int i = 0; i < 200; ++i) dialogs->files << dir.filePath(QStringLiteral("file%1.wav").arg(i));
+  for (int i = 0; i < 200; ++i) dialogs.wav_files << dir.filePath(QStringLiteral("file%1.wav").arg(i));
   button("add_files")->click();
   EXPECT_EQ(page.wav_list()->topLevelItemCount(), 0);
-  EXPECT_EQ(dialogs->messages, QStringList{"Too many files to select"});
+  EXPECT_EQ(dialogs.messages, std::vector<Box>{warning("Too many files to select")});
 }
 
 TEST_F(Page1Test, PlaysTheFirstSelectedEntryFromTheTop) {
   button("play")->click();
-  EXPECT_TRUE(dialogs->played.empty());  // nothing selected
+  EXPECT_TRUE(dialogs.played.empty());  // nothing selected
   page.add_recording_paths({wav("a.wav"), wav("b.wav"), wav("c.wav")});
   select_only({2, 1});
   button("play")->click();
-  ASSERT_EQ(dialogs->played.size(), 1u);
-  EXPECT_EQ(dialogs->played[0], folder() + "b.wav");
-  EXPECT_TRUE(dialogs->messages.isEmpty());
-  dialogs->play_result = kPlayWavNoDevice;  // failing to open stays silent
+  ASSERT_EQ(dialogs.played.size(), 1u);
+  EXPECT_EQ(dialogs.played[0], folder() + "b.wav");
+  EXPECT_TRUE(dialogs.messages.empty());
+  dialogs.play_result = kPlayWavNoDevice;  // failing to open stays silent
   button("play")->click();
-  EXPECT_TRUE(dialogs->messages.isEmpty());
-  dialogs->play_result = kPlayWavPlayFailed;
+  EXPECT_TRUE(dialogs.messages.empty());
+  dialogs.play_result = kPlayWavPlayFailed;
   button("play")->click();
-  EXPECT_EQ(dialogs->messages, QStringList{"most"});
+  EXPECT_EQ(dialogs.messages, std::vector<Box>{warning("most")});
 }
 
 TEST(Page1Sheet, NextPageButtonOpensTheLabelPage) {

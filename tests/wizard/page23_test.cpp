@@ -3,19 +3,22 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <fstream>
 #include <sstream>
 
 #include "platform/encoding.h"
+#include "wizard/fake_user_dialogs.h"
 #include "wizard/kor_property_sheet.h"
 #include "wizard/page234_row_view.h"
-#include "wizard/page2_fake_prompter.h"
 
 namespace {
 
-using zor::test::FakePrompter;
+using zor::gui::Box;
+using zor::gui::BoxIcon;
+using zor::test::FakeUserDialogs;
 
 const QString kEmptyTreeMessage =
     QString::fromUtf8("Nincs környezet megadva! Lapozzon az 2. oldalra!");
@@ -68,8 +71,7 @@ class Page23Test : public testing::Test {
 
   QTemporaryDir folder;
   QString previous_folder;
-  FakePrompter prompter;
-  zor::ScopedPagePrompter installed{prompter};
+  FakeUserDialogs dialogs;
   CKorPropertySheet sheet;
 };
 
@@ -81,15 +83,13 @@ TEST_F(Page23Test, FirstShowingReadsTheConnectionFileOfTheCurrentFolderSilently)
   EXPECT_EQ(row(*page, 1), (std::vector<std::string>{"Cr", "<BARMI>", "V"}));
   EXPECT_EQ(page->list_view().topLevelItemCount(), 2);
   EXPECT_EQ(page->list_view().selected_rows(), (std::vector<size_t>{0}));
-  EXPECT_TRUE(prompter.messages.empty());
-  EXPECT_TRUE(prompter.warnings.empty());
+  EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(Page23Test, WithoutTheFileTheListStaysEmptyAndNothingIsSaid) {
   CPage23* page = show_after_labels();
   EXPECT_EQ(page->connections().count(), 0u);
-  EXPECT_TRUE(prompter.messages.empty());
-  EXPECT_TRUE(prompter.warnings.empty());
+  EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(Page23Test, ChoicesHoldAnyNoneAndTheDefaultLabels) {
@@ -106,14 +106,16 @@ TEST_F(Page23Test, ChoicesHoldAnyNoneAndTheDefaultLabels) {
 
 TEST_F(Page23Test, BeforePageTwoTheEmptyTreeIsReportedOnceAndRefreshLaterFills) {
   CPage23* page = show_connections();
-  ASSERT_EQ(prompter.messages, (std::vector<QString>{kEmptyTreeMessage}));
+  ASSERT_EQ(dialogs.messages, (std::vector<Box>{{BoxIcon::information,
+                                                 QCoreApplication::applicationName(),
+                                                 kEmptyTreeMessage}}));
   EXPECT_EQ(page->choice_list(0).count(), 0);
   // An added row then has three empty values.
   page->add_connection();
   EXPECT_EQ(row(*page, 0), (std::vector<std::string>{"", "", ""}));
   sheet.show_page(CKorPropertySheet::kLabelPage);
   page->refresh_choices();
-  EXPECT_EQ(prompter.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(page->choice_list(2).count(), 10);
 }
 
@@ -173,18 +175,18 @@ TEST_F(Page23Test, SavesAndLoadsThroughTheFileDialogs) {
   CPage23* page = show_after_labels();
   choose(*page, 1, 0, 7);
   page->add_connection();
-  prompter.file_answers = {path_in("links")};
+  dialogs.file_answers = {path_in("links")};
   page->save_to_file();
-  ASSERT_EQ(prompter.file_questions.size(), 1u);
-  EXPECT_EQ(prompter.file_questions[0].title,
+  ASSERT_EQ(dialogs.file_questions.size(), 1u);
+  EXPECT_EQ(dialogs.file_questions[0].title,
             QString::fromUtf8("A hangkapcsolatokat tartalmazó állomány mentése"));
-  EXPECT_EQ(prompter.file_questions[0].default_name, QStringLiteral("hangkapcsolatok.txt"));
+  EXPECT_EQ(dialogs.file_questions[0].default_name, QStringLiteral("hangkapcsolatok.txt"));
   EXPECT_EQ(read("links.txt"), "<SEMMI>\t<BARMI>\tV\r\n");
 
   write("more.txt", "a\tb\tc\td\n\n");
-  prompter.file_answers = {path_in("more.txt")};
+  dialogs.file_answers = {path_in("more.txt")};
   page->load_from_file();
-  EXPECT_EQ(prompter.file_questions[1].title,
+  EXPECT_EQ(dialogs.file_questions[1].title,
             QString::fromUtf8("Hangkapcsolatokat tartalmazó állomány választása"));
   ASSERT_EQ(page->connections().count(), 2u);
   EXPECT_EQ(row(*page, 0), (std::vector<std::string>{"a", "b", "c\td"}));
@@ -195,10 +197,10 @@ TEST_F(Page23Test, FilesThatCannotBeWrittenOrReadAreReported) {
   CPage23* page = show_after_labels();
   page->add_connection();
   std::string missing = path_in("no-such-folder/links.txt");
-  prompter.file_answers = {missing, missing};
+  dialogs.file_answers = {missing, missing};
   page->save_to_file();
   page->load_from_file();
-  EXPECT_EQ(prompter.warnings.size(), 2u);
+  EXPECT_EQ(dialogs.message_texts(BoxIcon::warning).size(), 2u);
   EXPECT_EQ(page->connections().count(), 1u);
 }
 

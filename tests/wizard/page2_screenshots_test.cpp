@@ -10,11 +10,11 @@
 
 #include "controls/tree_list_ctrl.h"
 #include "wizard/element_dialog.h"
+#include "wizard/fake_user_dialogs.h"
 #include "wizard/kor_property_sheet.h"
 #include "wizard/page2.h"
 #include "wizard/page23.h"
 #include "wizard/page3.h"
-#include "wizard/page2_fake_prompter.h"
 #include "wizard/specification_dialog.h"
 
 namespace {
@@ -40,8 +40,7 @@ class Screenshots : public testing::Test {
   QString folder;
   QString previous_folder;
   QTemporaryDir scratch;
-  zor::test::FakePrompter prompter;
-  zor::ScopedPagePrompter installed{prompter};
+  zor::test::FakeUserDialogs dialogs;
 };
 
 TEST_F(Screenshots, PagesAndDialogs) {
@@ -65,7 +64,7 @@ TEST_F(Screenshots, PagesAndDialogs) {
   sheet.show_page(CKorPropertySheet::kSpecificationPage);
   auto* specifications =
       qobject_cast<CPage3*>(sheet.created_page(CKorPropertySheet::kSpecificationPage));
-  prompter.on_dialog = [](QDialog& dialog) {
+  dialogs.on_dialog = [](QDialog& dialog) {
     static_cast<SpecificationDialog&>(dialog).name_edit().setText("a1");
     return zor::test::press_ok(dialog);
   };

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTemporaryDir>
@@ -11,12 +12,15 @@
 #include "controls/tree_list_ctrl.h"
 #include "platform/encoding.h"
 #include "wizard/element_dialog.h"
+#include "wizard/fake_user_dialogs.h"
 #include "wizard/kor_property_sheet.h"
-#include "wizard/page2_fake_prompter.h"
+#include "wizard/page234_files.h"
 
 namespace {
 
-using zor::test::FakePrompter;
+using zor::gui::Box;
+using zor::gui::BoxIcon;
+using zor::test::FakeUserDialogs;
 
 std::string read_all(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -50,7 +54,7 @@ class Page2Test : public testing::Test {
 
   // Runs the element dialog with `play`, then presses OK.
   void answer_dialog(std::function<void(ElementDialog&)> play) {
-    prompter.on_dialog = [this, play](QDialog& dialog) {
+    dialogs.on_dialog = [this, play](QDialog& dialog) {
       auto* element = qobject_cast<ElementDialog*>(&dialog);
       if (!element) return false;
       seen_title = element->windowTitle();
@@ -65,8 +69,7 @@ class Page2Test : public testing::Test {
     return zor::from_native_file_name(QFile::encodeName(folder.filePath(name)).toStdString());
   }
 
-  FakePrompter prompter;
-  zor::ScopedPagePrompter installed{prompter};
+  FakeUserDialogs dialogs;
   CKorPropertySheet sheet;
   CPage2* page = nullptr;
   QTemporaryDir folder;
@@ -127,7 +130,7 @@ TEST_F(Page2Test, ModifyOffersTheParentsSymbolsTheNodeLacks) {
 TEST_F(Page2Test, ANameOfBlanksOnlyKeepsTheDialogOpen) {
   select("V");
   bool closed = true;
-  prompter.on_dialog = [&](QDialog& dialog) {
+  dialogs.on_dialog = [&](QDialog& dialog) {
     auto& element = static_cast<ElementDialog&>(dialog);
     element.name_edit().setText("   ");
     closed = zor::test::press_ok(dialog);
@@ -142,8 +145,8 @@ TEST_F(Page2Test, TheRootHangCannotBeChangedOrDeletedButTakesChildren) {
   select("Hang");
   page->modify_element();
   page->delete_element();
-  EXPECT_EQ(prompter.dialogs, 0);
-  EXPECT_TRUE(prompter.questions.empty());
+  EXPECT_EQ(dialogs.dialogs_run, 0);
+  EXPECT_TRUE(dialogs.questions.empty());
   answer_dialog([](ElementDialog& dialog) { dialog.name_edit().setText("X"); });
   page->add_element();
   EXPECT_EQ(seen_parent.size(), 61u);
@@ -157,19 +160,22 @@ TEST_F(Page2Test, ProtectionGoesByTheNameWhereverTheNodeStands) {
   page->modify_element();
   control().setCurrentItem(control().topLevelItem(0)->child(0)->child(2));  // the new "Hang"
   page->delete_element();
-  EXPECT_TRUE(prompter.questions.empty());
+  EXPECT_TRUE(dialogs.questions.empty());
   EXPECT_EQ(page->label_tree().label_names().size(), 8u);
 }
 
 TEST_F(Page2Test, DeleteAsksAndNoKeepsTheNode) {
   select("C");
-  prompter.answer_yes = false;
+  dialogs.answers = {false};
   page->delete_element();
-  ASSERT_EQ(prompter.questions.size(), 1u);
-  EXPECT_EQ(prompter.questions[0],
-            QString::fromUtf8("Törlés|Valóban törölni akarja a kiválasztott elemet?"));
+  ASSERT_EQ(dialogs.questions.size(), 1u);
+  EXPECT_EQ(dialogs.questions[0],
+            (Box{BoxIcon::warning, QString::fromUtf8("Törlés"),
+                 QString::fromUtf8("Valóban törölni akarja a kiválasztott elemet?")}));
+  // Qt's own Yes and No, unlike the wizard's other questions.
+  EXPECT_EQ(dialogs.question_buttons[0], zor::gui::YesNoButtons::standard);
   EXPECT_NE(node("C"), nullptr);
-  prompter.answer_yes = true;
+  dialogs.answers = {true};
   page->delete_element();
   EXPECT_EQ(page->label_tree().label_names(),
             (std::vector<std::string>{"Hang", "V", "Vr", "Vh"}));
@@ -181,8 +187,8 @@ TEST_F(Page2Test, CommandsWithoutASelectedNodeDoNothing) {
   page->add_element();
   page->modify_element();
   page->delete_element();
-  EXPECT_EQ(prompter.dialogs, 0);
-  EXPECT_TRUE(prompter.questions.empty());
+  EXPECT_EQ(dialogs.dialogs_run, 0);
+  EXPECT_TRUE(dialogs.questions.empty());
 }
 
 TEST_F(Page2Test, SortingTheViewReordersTheTree) {
@@ -194,21 +200,21 @@ TEST_F(Page2Test, SortingTheViewReordersTheTree) {
 }
 
 TEST_F(Page2Test, SavesWithTheTxtRuleAndLoadsItBack) {
-  prompter.file_answers = {path_in("tree")};
+  dialogs.file_answers = {path_in("tree")};
   page->save_to_file();
-  ASSERT_EQ(prompter.file_questions.size(), 1u);
-  EXPECT_TRUE(prompter.file_questions[0].save);
-  EXPECT_EQ(prompter.file_questions[0].title, QString::fromUtf8("Fát tartalmazó állomány mentése"));
-  EXPECT_EQ(prompter.file_questions[0].default_name, QStringLiteral("hangcimkek.txt"));
+  ASSERT_EQ(dialogs.file_questions.size(), 1u);
+  EXPECT_TRUE(dialogs.file_questions[0].save);
+  EXPECT_EQ(dialogs.file_questions[0].title, QString::fromUtf8("Fát tartalmazó állomány mentése"));
+  EXPECT_EQ(dialogs.file_questions[0].default_name, QStringLiteral("hangcimkek.txt"));
   std::string saved = read_all(path_in("tree.txt"));
   EXPECT_EQ(saved.substr(0, 5), "Hang\r");
-  EXPECT_TRUE(prompter.warnings.empty());
+  EXPECT_TRUE(dialogs.messages.empty());
 
   select("C");
   page->delete_element();
-  prompter.file_answers = {path_in("tree.txt")};
+  dialogs.file_answers = {path_in("tree.txt")};
   page->load_from_file();
-  EXPECT_EQ(prompter.file_questions[1].title, QString::fromUtf8("Fát tartalmazó állomány választása"));
+  EXPECT_EQ(dialogs.file_questions[1].title, QString::fromUtf8("Fát tartalmazó állomány választása"));
   EXPECT_EQ(page->label_tree().label_names().size(), 8u);
   EXPECT_FALSE(control().IsItemBold(control().topLevelItem(0)));  // nothing emphasised after a load
 }
@@ -216,30 +222,33 @@ TEST_F(Page2Test, SavesWithTheTxtRuleAndLoadsItBack) {
 TEST_F(Page2Test, ALoadedRootUnderAnotherNameIsNotProtected) {
   std::ofstream(folder.filePath("other.txt").toStdString(), std::ios::binary)
       << "Root\rx,y\r\n\tHang\rx\r\n";
-  prompter.file_answers = {path_in("other.txt")};
+  dialogs.file_answers = {path_in("other.txt")};
   page->load_from_file();
   select("Root");
   page->delete_element();
-  EXPECT_EQ(prompter.questions.size(), 1u);
+  EXPECT_EQ(dialogs.questions.size(), 1u);
   EXPECT_TRUE(page->label_tree().is_empty());
 }
 
 TEST_F(Page2Test, FilesThatCannotBeWrittenOrReadAreReported) {
   std::string missing = path_in("no-such-folder/tree.txt");
-  prompter.file_answers = {missing, missing};
+  dialogs.file_answers = {missing, missing};
   page->save_to_file();
   page->load_from_file();
-  ASSERT_EQ(prompter.warnings.size(), 2u);
-  EXPECT_TRUE(prompter.warnings[0].contains(QStringLiteral("menteni")));
-  EXPECT_TRUE(prompter.warnings[1].contains(QStringLiteral("megnyitni")));
+  std::vector<QString> warnings = dialogs.message_texts(BoxIcon::warning);
+  ASSERT_EQ(warnings.size(), 2u);
+  EXPECT_TRUE(warnings[0].contains(QStringLiteral("menteni")));
+  EXPECT_TRUE(warnings[1].contains(QStringLiteral("megnyitni")));
+  // Pages 2 to 4 caption their boxes with the program's name.
+  EXPECT_EQ(dialogs.messages[1].caption, QCoreApplication::applicationName());
   EXPECT_EQ(page->label_tree().label_names().size(), 8u);  // the failed load changed nothing
 }
 
 TEST_F(Page2Test, CancelledFileDialogsChangeNothing) {
   page->save_to_file();
   page->load_from_file();
-  EXPECT_EQ(prompter.file_questions.size(), 2u);
-  EXPECT_TRUE(prompter.warnings.empty());
+  EXPECT_EQ(dialogs.file_questions.size(), 2u);
+  EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_EQ(page->label_tree().label_names().size(), 8u);
 }
 

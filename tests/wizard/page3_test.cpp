@@ -10,14 +10,15 @@
 #include <fstream>
 
 #include "platform/encoding.h"
+#include "wizard/fake_user_dialogs.h"
 #include "wizard/kor_property_sheet.h"
 #include "wizard/page23.h"
 #include "wizard/page234_row_view.h"
-#include "wizard/page2_fake_prompter.h"
 
 namespace {
 
-using zor::test::FakePrompter;
+using zor::gui::BoxIcon;
+using zor::test::FakeUserDialogs;
 
 const char* const kAny = "<BARMI>;<BARMI>;<BARMI>";
 
@@ -41,12 +42,12 @@ class Page3Test : public testing::Test {
     auto* connections =
         qobject_cast<CPage23*>(sheet.created_page(CKorPropertySheet::kConnectionPage));
     connections->add_connection();
-    prompter.messages.clear();
+    dialogs.messages.clear();
   }
 
   // Plays the dialog: `play` changes it, then OK.
   void answer(std::function<void(SpecificationDialog&)> play) {
-    prompter.on_dialog = [this, play](QDialog& dialog) {
+    dialogs.on_dialog = [this, play](QDialog& dialog) {
       auto& spec = static_cast<SpecificationDialog&>(dialog);
       seen_title = spec.windowTitle();
       seen_form = spec.form();
@@ -71,8 +72,7 @@ class Page3Test : public testing::Test {
 
   QTemporaryDir folder;
   QString previous_folder;
-  FakePrompter prompter;
-  zor::ScopedPagePrompter installed{prompter};
+  FakeUserDialogs dialogs;
   CKorPropertySheet sheet;
   CPage3* page = nullptr;
   QString seen_title;
@@ -84,17 +84,17 @@ TEST_F(Page3Test, DialogCommandsRefuseWithoutTreeThenWithoutConnections) {
   const QString no_link = QString::fromUtf8("Nincs hangkapcsolat megadva! Lapozzon az 3. oldalra!");
   page->new_specification();
   page->copy_specification();
-  EXPECT_EQ(prompter.messages, (std::vector<QString>{no_tree, no_tree}));
+  EXPECT_EQ(dialogs.message_texts(BoxIcon::information), (std::vector<QString>{no_tree, no_tree}));
   sheet.show_page(CKorPropertySheet::kLabelPage);
-  prompter.messages.clear();
+  dialogs.messages.clear();
   page->modify_specification();
   page->new_specification();  // page 3 not shown yet: no connections either
-  EXPECT_EQ(prompter.messages, (std::vector<QString>{no_link, no_link}));
+  EXPECT_EQ(dialogs.message_texts(BoxIcon::information), (std::vector<QString>{no_link, no_link}));
   sheet.show_page(CKorPropertySheet::kConnectionPage);
-  prompter.messages.clear();
+  dialogs.messages.clear();
   page->new_specification();
-  EXPECT_EQ(prompter.messages, (std::vector<QString>{no_link}));
-  EXPECT_EQ(prompter.dialogs, 0);
+  EXPECT_EQ(dialogs.message_texts(BoxIcon::information), (std::vector<QString>{no_link}));
+  EXPECT_EQ(dialogs.dialogs_run, 0);
 }
 
 TEST_F(Page3Test, NewAppendsTheDefaultSoundRecord) {
@@ -123,7 +123,7 @@ TEST_F(Page3Test, NewAppendsTheDefaultWordRecord) {
 TEST_F(Page3Test, CancelAddsNothing) {
   provide_tree_and_connection();
   page->new_specification();
-  EXPECT_EQ(prompter.dialogs, 1);
+  EXPECT_EQ(dialogs.dialogs_run, 1);
   EXPECT_EQ(page->specifications().count(), 0u);
 }
 
@@ -163,7 +163,7 @@ TEST_F(Page3Test, CopyModifyAndDeleteWithoutASelectedRowDoNothing) {
   page->copy_specification();
   page->modify_specification();
   page->delete_specification();
-  EXPECT_EQ(prompter.dialogs, 1);
+  EXPECT_EQ(dialogs.dialogs_run, 1);
   EXPECT_EQ(page->specifications().count(), 1u);
   select_row(0);
   page->delete_specification();
@@ -175,7 +175,7 @@ TEST_F(Page3Test, ARowNamingARemovedLabelOpensWithoutASound) {
   provide_tree_and_connection();
   std::ofstream(folder.filePath("old.txt").toStdString(), std::ios::binary)
       << "old\tH\t<Gone>\tx\ty\tNOWHERE\t= 2\t\t\t1\t9\t0\r\n";
-  prompter.file_answers = {path_in("old.txt")};
+  dialogs.file_answers = {path_in("old.txt")};
   page->load_from_file();
   EXPECT_EQ(page->list_view().selected_rows(), (std::vector<size_t>{0}));
   answer([](SpecificationDialog&) {});
@@ -190,28 +190,28 @@ TEST_F(Page3Test, SavesWithTheTxtRuleAndReportsFailures) {
   provide_tree_and_connection();
   answer([](SpecificationDialog& dialog) { dialog.name_edit().setText(" a "); });
   page->new_specification();
-  prompter.file_answers = {path_in("specs"), path_in("specs.TXT")};
+  dialogs.file_answers = {path_in("specs"), path_in("specs.TXT")};
   page->save_to_file();
   page->save_to_file();
-  EXPECT_EQ(prompter.file_questions[0].title,
+  EXPECT_EQ(dialogs.file_questions[0].title,
             QString::fromUtf8("A specifikációkat tartalmazó állomány mentése"));
-  EXPECT_EQ(prompter.file_questions[0].default_name, QStringLiteral("specifikaciok.txt"));
+  EXPECT_EQ(dialogs.file_questions[0].default_name, QStringLiteral("specifikaciok.txt"));
   EXPECT_TRUE(QFile::exists(folder.filePath("specs.txt")));
   EXPECT_TRUE(QFile::exists(folder.filePath("specs.TXT")));
 
-  prompter.file_answers = {path_in("specs.txt")};
+  dialogs.file_answers = {path_in("specs.txt")};
   page->delete_specification();
   page->load_from_file();
-  EXPECT_EQ(prompter.file_questions[2].title,
+  EXPECT_EQ(dialogs.file_questions[2].title,
             QString::fromUtf8("Specifikációt tartalmazó állomány választása"));
   ASSERT_EQ(page->specifications().count(), 1u);
   EXPECT_EQ(row(0)[0], " a ");
 
   std::string missing = path_in("no-such-folder/specs.txt");
-  prompter.file_answers = {missing, missing};
+  dialogs.file_answers = {missing, missing};
   page->save_to_file();
   page->load_from_file();
-  EXPECT_EQ(prompter.warnings.size(), 2u);
+  EXPECT_EQ(dialogs.message_texts(BoxIcon::warning).size(), 2u);
   EXPECT_EQ(page->specifications().count(), 1u);
 }
 

@@ -10,8 +10,9 @@
 #include "controls/icon_button.h"
 #include "platform/paths.h"
 #include "support/test_files.h"
+#include "wizard/fake_user_dialogs.h"
 #include "wizard/kor_property_sheet.h"
-#include "wizard/scripted_dialogs.h"
+#include "wizard/result_view_dialog.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ class Page5Test : public testing::Test {
       names.push_back(directory + stem + QString::fromUtf8(suffix) + extension);
     return names;
   }
-  zor::test::ScriptedDialogs dialogs;
+  zor::test::FakeUserDialogs dialogs;
   CKorPropertySheet sheet;
   CPage5* page = nullptr;
 };
@@ -90,6 +91,31 @@ TEST_F(Page5Test, OpenButtonsHandTheirNameToTheDesktopUnchecked) {
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_EQ(page->open_button(3)->toolTip(),
             QString::fromUtf8("A lekérdezés eredményét (átlag, min, max)\ntartalmazó fájl nyitása"));
+}
+
+TEST_F(Page5Test, FolderChooserStartsAtTheShownFolderAndCancelKeepsIt) {
+  page->set_directory(QStringLiteral("/adat"));
+  QTest::mouseClick(page->choose_button(), Qt::LeftButton);
+  EXPECT_EQ(dialogs.directory_starts, std::vector<QString>{QStringLiteral("/adat/")});
+  EXPECT_EQ(page->directory(), QStringLiteral("/adat/"));
+  dialogs.directory = QStringLiteral("/tmp/korpusz");
+  QTest::mouseClick(page->choose_button(), Qt::LeftButton);
+  EXPECT_EQ(page->directory(), QStringLiteral("/tmp/korpusz/"));
+  EXPECT_EQ(shown_names()[0], QStringLiteral("/tmp/korpusz/output_sentences.txt"));
+}
+
+TEST_F(Page5Test, ViewerButtonRunsTheResultViewerOnThePagesNames) {
+  page->set_directory(QStringLiteral("/adat"));
+  page->findChild<QLineEdit*>()->setText(QStringLiteral("ma.txt"));
+  std::string viewed_report;
+  dialogs.on_dialog = [&viewed_report](QDialog& dialog) {
+    auto* viewer = qobject_cast<CResultViewDialog*>(&dialog);
+    if (viewer) viewed_report = viewer->names().report;
+    return false;
+  };
+  QTest::mouseClick(page->viewer_button(), Qt::LeftButton);
+  EXPECT_EQ(dialogs.dialogs_run, 1);
+  EXPECT_EQ(viewed_report, "/adat/ma.txt");
 }
 
 TEST_F(Page5Test, RunButtonsAreLighterWhenHot) {

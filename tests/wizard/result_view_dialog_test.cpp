@@ -10,7 +10,7 @@
 #include <filesystem>
 
 #include "support/test_files.h"
-#include "wizard/scripted_dialogs.h"
+#include "wizard/fake_user_dialogs.h"
 
 namespace {
 
@@ -45,7 +45,7 @@ class ResultViewTest : public testing::Test {
       fs::copy_file(zor::test::data_file(std::string("report/") + name), scratch.path() / name);
     }
   }
-  zor::test::ScriptedDialogs dialogs;
+  zor::test::FakeUserDialogs dialogs;
   zor::test::ScratchDir scratch;
 };
 

@@ -2,21 +2,26 @@
 
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 
+#include "controls/icon_button.h"
 #include "support/test_files.h"
+#include "wizard/fake_user_dialogs.h"
 #include "wizard/page1.h"
 #include "wizard/page2.h"
 #include "wizard/page5.h"
-#include "wizard/scripted_dialogs.h"
-#include "controls/icon_button.h"
 
 namespace {
 
-const QString kExitQuestion = QString::fromUtf8("Kilépés: Valóban ki akar képni?");
+using zor::gui::Box;
+using zor::gui::BoxIcon;
+
+const Box kExitQuestion{BoxIcon::question, QString::fromUtf8("Kilépés"),
+                        QString::fromUtf8("Valóban ki akar képni?")};
 
 class SheetTest : public testing::Test {
  protected:
@@ -24,7 +29,7 @@ class SheetTest : public testing::Test {
     sheet.show();
     sheet.show_page(CKorPropertySheet::kLabelPage);
   }
-  zor::test::ScriptedDialogs dialogs;
+  zor::test::FakeUserDialogs dialogs;
   CKorPropertySheet sheet;
 };
 
@@ -73,7 +78,8 @@ TEST_P(ExitQuestion, NoKeepsEverythingAndYesCloses) {
   QWidget* labels = sheet.created_page(CKorPropertySheet::kLabelPage);
   dialogs.answers = {false};
   try_to_leave();
-  EXPECT_EQ(dialogs.questions, std::vector<QString>{kExitQuestion});
+  EXPECT_EQ(dialogs.questions, std::vector<Box>{kExitQuestion});
+  EXPECT_EQ(dialogs.question_buttons, std::vector{zor::gui::YesNoButtons::hungarian});
   EXPECT_TRUE(sheet.isVisible());
   EXPECT_EQ(sheet.tabs()->currentIndex(), CKorPropertySheet::kLabelPage);
   EXPECT_EQ(sheet.created_page(CKorPropertySheet::kLabelPage), labels);
@@ -95,7 +101,7 @@ TEST_P(ExitQuestion, NotAskedWhileARunHasTheSheetDisabled) {
 INSTANTIATE_TEST_SUITE_P(ExitButtonEscapeAndCloseBox, ExitQuestion, testing::Values(0, 1, 2));
 
 TEST(SheetRuns, ConversionRefusesUntilTheLabelPageWasShown) {
-  zor::test::ScriptedDialogs dialogs;
+  zor::test::FakeUserDialogs dialogs;
   CKorPropertySheet sheet;
   auto* inputs = qobject_cast<CPage1*>(sheet.created_page(CKorPropertySheet::kInputPage));
   ASSERT_NE(inputs, nullptr);
@@ -105,8 +111,10 @@ TEST(SheetRuns, ConversionRefusesUntilTheLabelPageWasShown) {
   zor::test::ScratchDir scratch;
   outputs->set_directory(QString::fromStdString(scratch.path().string()));
   QTest::mouseClick(outputs->conversion_button(), Qt::LeftButton);
+  // A run's message without a caption of its own carries the program's title.
   EXPECT_EQ(dialogs.messages,
-            std::vector<QString>{QString::fromUtf8("Nincs környezet megadva! Lapozzon az 2. oldalra!")});
+            (std::vector<Box>{{BoxIcon::warning, QGuiApplication::applicationDisplayName(),
+                               QString::fromUtf8("Nincs környezet megadva! Lapozzon az 2. oldalra!")}}));
   EXPECT_EQ(sheet.created_page(CKorPropertySheet::kLabelPage), nullptr);
   EXPECT_FALSE(std::filesystem::exists(scratch.path() / "output_sentences.txt"));
 }

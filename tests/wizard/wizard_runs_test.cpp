@@ -56,8 +56,11 @@ class WizardRuns : public zor::test::WizardSession {
 
 TEST_F(WizardRuns, ConversionQueryAndReportFromPageFive) {
   QTest::mouseClick(page->conversion_button(), Qt::LeftButton);
-  EXPECT_EQ(dialogs.questions.size(), 1u);
-  EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages.front().toStdString();
+  ASSERT_EQ(dialogs.questions.size(), 1u);
+  EXPECT_EQ(dialogs.questions[0].icon, zor::gui::BoxIcon::warning);
+  EXPECT_EQ(dialogs.questions[0].caption, QString::fromUtf8("Konvertálás indítása..."));
+  EXPECT_EQ(dialogs.question_buttons[0], zor::gui::YesNoButtons::hungarian);
+  EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages.front().text.toStdString();
   EXPECT_EQ(line_count(output.path() / "output_sentences.txt"), kRecordings + 1);
   EXPECT_GT(line_count(output.path() / "output_sounds.txt"), kRecordings * 3);
   EXPECT_TRUE(sheet.isEnabled());
@@ -88,7 +91,7 @@ TEST_F(WizardRuns, TheWizardWritesWhatTheBatchRunWrites) {
 TEST_F(WizardRuns, CancelInTheProgressWindowStopsTheConversion) {
   cancel_at_first_step();
   QTest::mouseClick(page->conversion_button(), Qt::LeftButton);
-  EXPECT_EQ(dialogs.messages, std::vector<QString>{QString::fromUtf8("A konverzió megszakítva!")});
+  EXPECT_EQ(dialogs.message_texts(), std::vector<QString>{QString::fromUtf8("A konverzió megszakítva!")});
   EXPECT_EQ(line_count(output.path() / "output_sentences.txt"), 2);
   EXPECT_TRUE(sheet.isEnabled());
 }

@@ -7,8 +7,8 @@
 #include <QStringList>
 
 #include "support/test_files.h"
+#include "wizard/fake_user_dialogs.h"
 #include "wizard/kor_property_sheet.h"
-#include "wizard/scripted_dialogs.h"
 
 class CPage5;
 
@@ -34,7 +34,7 @@ class WizardSession : public testing::Test {
   void expect_the_batch_run_wrote_the_same();
 
   inline static ScratchDir* corpus_ = nullptr;
-  ScriptedDialogs dialogs;
+  FakeUserDialogs dialogs;
   ScratchDir output;
   ScratchDir batch;
   CKorPropertySheet sheet;

@@ -16,7 +16,6 @@
 #include "platform/encoding.h"
 #include "wizard/page2.h"
 #include "wizard/page23.h"
-#include "wizard/page2_fake_prompter.h"
 #include "wizard/page3.h"
 #include "wizard/wizard_session.h"
 
@@ -102,7 +101,7 @@ class WizardWhole : public zor::test::WizardSession {
   // OK is clicked. A dialog that OK leaves open is cancelled, so that a
   // refusal fails the test instead of hanging it.
   void new_specification(CPage3& page, Play play) {
-    prompter.on_dialog = [play](QDialog& dialog) {
+    dialogs.on_dialog = [play](QDialog& dialog) {
       QTimer::singleShot(0, &dialog, [&dialog, play] {
         play(static_cast<SpecificationDialog&>(dialog));
         click(dialog, "ok");
@@ -120,15 +119,13 @@ class WizardWhole : public zor::test::WizardSession {
   // the file's native path.
   std::string save(QWidget& page, const char* name) {
     std::string path = inputs.file(name);
-    prompter.file_answers = {zor::from_native_file_name(path)};
+    dialogs.file_answers = {zor::from_native_file_name(path)};
     click(page, "save");
     return path;
   }
 
   zor::test::ScratchDir inputs;
   QString previous_folder;
-  zor::test::FakePrompter prompter;
-  zor::ScopedPagePrompter installed{prompter};
 };
 
 TEST_F(WizardWhole, InputsMadeOnThePagesGiveTheBatchRunTheSameFiles) {
@@ -161,8 +158,8 @@ TEST_F(WizardWhole, InputsMadeOnThePagesGiveTheBatchRunTheSameFiles) {
     type(dialog.number_edit(), QStringLiteral("1"));
     pick(dialog, "sentence_position", QStringLiteral("BELSO"));
   });
-  EXPECT_EQ(prompter.dialogs, 4);
-  EXPECT_TRUE(prompter.messages.empty()) << prompter.messages.front().toStdString();
+  EXPECT_EQ(dialogs.dialogs_run, 4);
+  EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages.front().text.toStdString();
   ASSERT_EQ(specs.specifications().count(), 4u);
   std::vector<std::string> names, sounds;
   for (const zor::Specification& record : specs.specifications().rows()) {
@@ -178,7 +175,7 @@ TEST_F(WizardWhole, InputsMadeOnThePagesGiveTheBatchRunTheSameFiles) {
   std::string links_file =
       save(show<CPage23>(CKorPropertySheet::kConnectionPage), "hangkapcsolatok.txt");
   std::string labels_file = save(show<CPage2>(CKorPropertySheet::kLabelPage), "hangcimkek.txt");
-  EXPECT_TRUE(prompter.warnings.empty()) << prompter.warnings.front().toStdString();
+  EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages.front().text.toStdString();
   // The batch run takes connections only inside the specifications: the
   // file is for the next session of the wizard.
   EXPECT_EQ(zor::test::read_bytes(links_file),
@@ -186,7 +183,7 @@ TEST_F(WizardWhole, InputsMadeOnThePagesGiveTheBatchRunTheSameFiles) {
 
   show_output_page();
   run_from_page_five();
-  EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages.front().toStdString();
+  EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages.front().text.toStdString();
   std::vector<ResultLine> results =
       result_lines(zor::test::read_bytes(output.path() / "output_result.txt"));
   ASSERT_EQ(results.size(), names.size());

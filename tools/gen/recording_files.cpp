@@ -50,14 +50,19 @@ std::string RecordingFiles::label_file_text() const {
   return text;
 }
 
-std::string RecordingFiles::pitch_file_bytes() const {
+std::string pitch_file_bytes(std::uint32_t magic, const std::vector<PitchRecord>& records) {
   std::string bytes;
-  append_u32(bytes, pitch_magic);
+  append_u32(bytes, magic);
   bytes.append(32, '\0');
-  for (const PitchRecord& record : pitch_records) {
+  for (const PitchRecord& record : records) {
     bytes.push_back(static_cast<char>(record.flags));
     append_u32(bytes, record.position);
   }
+  return bytes;
+}
+
+std::string RecordingFiles::pitch_file_bytes() const {
+  std::string bytes = gen::pitch_file_bytes(pitch_magic, pitch_records);
   if (pitch_file_size && *pitch_file_size < bytes.size()) bytes.resize(*pitch_file_size);
   return bytes;
 }

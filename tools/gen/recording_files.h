@@ -21,6 +21,9 @@ struct PitchRecord {
   std::uint32_t position;
 };
 
+// The pitch-mark file: the 36-byte header (magic, then zeros) and the records.
+std::string pitch_file_bytes(std::uint32_t magic, const std::vector<PitchRecord>& records);
+
 // A label-file data line: index, start and end sample, length code, a
 // reserved field and the label, each in angle brackets.
 struct LabelLine {
