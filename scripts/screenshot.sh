@@ -1,8 +1,11 @@
 #!/bin/sh
-# Saves a PNG of every wizard page and dialog without a display.
+# Saves a PNG of every wizard page and dialog without a display; page 1 lists
+# the spoken sample of scripts/sample.sh when it is there.
 # Usage: scripts/screenshot.sh [output folder] [build folder]
 set -e
 out="${1:-screenshots}"
 build="${2:-build}"
-QT_QPA_PLATFORM=offscreen "$build/src/wizard/zor" --screenshot "$out"
+recordings=""
+[ -d sample/corpus ] && recordings=sample/corpus
+QT_QPA_PLATFORM=offscreen "$build/src/wizard/zor" --screenshot "$out" $recordings
 echo "screenshots in $out"

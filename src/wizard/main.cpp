@@ -22,10 +22,12 @@ int main(int argc, char** argv) {
     QCoreApplication::installTranslator(&qt_hungarian);
   }
 
-  // A developer's hook: pictures of every page and dialog, without a display.
+  // A developer's hook: pictures of every page and dialog, without a display;
+  // a folder of recordings after the picture folder fills page 1.
   QStringList arguments = QCoreApplication::arguments();
   qsizetype hook = arguments.indexOf(QStringLiteral("--screenshot"));
-  if (hook > 0 && hook + 1 < arguments.size()) return zor::gui::save_screenshots(arguments[hook + 1]);
+  if (hook > 0 && hook + 1 < arguments.size())
+    return zor::gui::save_screenshots(arguments[hook + 1], arguments.value(hook + 2));
 
   CKorPropertySheet sheet;
   sheet.show_page(CKorPropertySheet::kInputPage);

@@ -11,6 +11,7 @@
 #include "platform/file_io.h"
 #include "platform/paths.h"
 #include "wizard/kor_property_sheet.h"
+#include "wizard/page1.h"
 #include "wizard/progress_window.h"
 #include "wizard/result_view_dialog.h"
 #include "wizard/user_dialogs.h"
@@ -37,13 +38,22 @@ bool write_sample_result(const QString& folder) {
 
 }  // namespace
 
-int save_screenshots(const QString& folder_path) {
+int save_screenshots(const QString& folder_path, const QString& recordings_folder) {
   QDir folder(folder_path);
   if (!folder.mkpath(QStringLiteral("."))) return 1;
   bool saved = true;
 
   CKorPropertySheet sheet;
   sheet.resize(sheet.sizeHint());
+  if (!recordings_folder.isEmpty()) {
+    sheet.show_page(CKorPropertySheet::kInputPage);
+    QDir recordings(recordings_folder);
+    QStringList wavs;
+    for (const QString& name :
+         recordings.entryList({QStringLiteral("*.wav")}, QDir::Files, QDir::Name))
+      wavs << recordings.filePath(name);
+    sheet.created<CPage1>(CKorPropertySheet::kInputPage)->add_recording_paths(wavs);
+  }
   for (int page = 0; page < CKorPropertySheet::kPageCount; ++page) {
     sheet.show_page(page);
     saved &= save(sheet, folder, QStringLiteral("page%1").arg(page + 1));
