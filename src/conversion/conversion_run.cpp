@@ -117,12 +117,14 @@ RunOutcome ConversionRun::run() {
 }
 
 bool ConversionRun::open_tables() {
-  // All three are attempted, so the ones that open exist afterwards even
-  // when another fails.
-  bool sentences = sentences_.open(input_.sentences_path);
-  bool words = words_.open(input_.words_path);
-  bool sounds = sounds_.open(input_.sounds_path);
-  return sentences && words && sounds;
+  // The three tables are one output: when one cannot be opened, the previous
+  // three stay as they were.
+  bool sentences = sentences_.open_replacing(input_.sentences_path);
+  bool words = words_.open_replacing(input_.words_path);
+  bool sounds = sounds_.open_replacing(input_.sounds_path);
+  if (sentences && words && sounds) return true;
+  for (TextFileWriter* writer : {&sentences_, &words_, &sounds_}) writer->discard();
+  return false;
 }
 
 void ConversionRun::convert_recording(std::int64_t sentence_number, const std::string& wav_path) {
@@ -202,12 +204,14 @@ void ConversionRun::report_skipped() {
 }
 
 bool ConversionRun::close_tables() {
+  // Tables of one conversion go into place together, or none does.
+  TextFileWriter* const writers[] = {&sentences_, &words_, &sounds_};
+  const std::string* const paths[] = {&input_.sentences_path, &input_.words_path,
+                                      &input_.sounds_path};
+  std::vector<bool> failures = close_together(writers);
   std::string failed;
-  for (auto [writer, path] : {std::pair{&sentences_, &input_.sentences_path},
-                              std::pair{&words_, &input_.words_path},
-                              std::pair{&sounds_, &input_.sounds_path}}) {
-    if (!writer->close()) failed.append(*path).push_back('\n');
-  }
+  for (size_t i = 0; i < failures.size(); ++i)
+    if (failures[i]) failed.append(*paths[i]).push_back('\n');
   if (failed.empty()) return true;
   // A table that lost rows must not pass for a finished conversion.
   host_.show_message(to_cp1250("Hiba az állomány írásakor:\n") + failed);

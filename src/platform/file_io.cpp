@@ -64,16 +64,46 @@ bool read_text_lines(std::string_view path, std::vector<std::string>& lines) {
 }
 
 TextFileWriter::~TextFileWriter() {
-  if (file_) close();
+  // A replacing writer that was never closed did not finish its output.
+  if (!temporary_.empty())
+    discard();
+  else if (file_)
+    close();
 }
 
 bool TextFileWriter::open(std::string_view path) {
   if (file_) close();
   failed_ = false;
   pending_.clear();
+  target_.clear();
+  temporary_.clear();
+  permissions_.reset();
   file_ = open_file(path, "wb");
   if (file_) std::setvbuf(file_, nullptr, _IONBF, 0);
   return file_ != nullptr;
+}
+
+bool TextFileWriter::open_replacing(std::string_view path) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  fs::path target = native_file_name(path);
+  // Through a link the linked file is replaced, and the link stays.
+  if (fs::is_symlink(target, error)) {
+    fs::path linked = fs::canonical(target, error);
+    if (!error) target = linked;
+  }
+  fs::file_status status = fs::status(target, error);
+  // A device or a pipe cannot be replaced by renaming (and must not be).
+  if (fs::exists(status) && !fs::is_regular_file(status) && !fs::is_directory(status))
+    return open(from_native_file_name(target.string()));
+
+  fs::path temporary = target;
+  temporary += ".zor-tmp";
+  if (!open(from_native_file_name(temporary.string()))) return false;
+  target_ = std::move(target);
+  temporary_ = std::move(temporary);
+  if (fs::exists(status)) permissions_ = status.permissions();
+  return true;
 }
 
 namespace {
@@ -134,7 +164,7 @@ bool was_deleted(std::FILE* file) {
 
 }  // namespace
 
-bool TextFileWriter::close() {
+bool TextFileWriter::finish() {
   if (!file_) return false;
   if (!failed_) write_pending();
   if (std::fflush(file_) != 0) failed_ = true;
@@ -144,39 +174,56 @@ bool TextFileWriter::close() {
   return !failed_;
 }
 
-bool write_file_atomically(std::string_view path, std::string_view text_with_lf) {
-  namespace fs = std::filesystem;
+bool TextFileWriter::commit() {
+  if (temporary_.empty()) return !failed_;
   std::error_code error;
-  fs::path target = native_file_name(path);
-  // Through a link the linked file is replaced, and the link stays.
-  if (fs::is_symlink(target, error)) {
-    fs::path linked = fs::canonical(target, error);
-    if (!error) target = linked;
-  }
-  fs::file_status status = fs::status(target, error);
-  if (fs::exists(status) && !fs::is_regular_file(status)) {
-    // A device or a pipe cannot be replaced by renaming (and must not be):
-    // it is written in place.
-    TextFileWriter writer;
-    if (!writer.open(from_native_file_name(target.string()))) return false;
-    writer.write(text_with_lf);
-    return writer.close();
-  }
-
-  fs::path temporary = target;
-  temporary += ".zor-tmp";
-  TextFileWriter writer;
-  if (!writer.open(from_native_file_name(temporary.string()))) return false;
-  writer.write(text_with_lf);
-  bool written = writer.close();
-  // The new file keeps the permissions of the one it replaces.
-  if (written && fs::exists(status)) fs::permissions(temporary, status.permissions(), error);
-  if (written) fs::rename(temporary, target, error);
-  if (!written || error) {
-    fs::remove(temporary, error);
+  if (!failed_ && permissions_) std::filesystem::permissions(temporary_, *permissions_, error);
+  if (!failed_) std::filesystem::rename(temporary_, target_, error);
+  if (failed_ || error) {
+    discard();
+    failed_ = true;
     return false;
   }
+  temporary_.clear();
   return true;
+}
+
+void TextFileWriter::discard() {
+  if (file_) finish();
+  failed_ = true;
+  if (temporary_.empty()) return;
+  std::error_code error;
+  std::filesystem::remove(temporary_, error);
+  temporary_.clear();
+}
+
+bool TextFileWriter::close() {
+  if (!file_) return false;
+  bool finished = finish();
+  return commit() && finished;
+}
+
+std::vector<bool> close_together(std::span<TextFileWriter* const> writers) {
+  std::vector<bool> failed;
+  bool all_finished = true;
+  for (TextFileWriter* writer : writers) {
+    failed.push_back(!writer->finish());
+    all_finished = all_finished && !failed.back();
+  }
+  for (size_t i = 0; i < writers.size(); ++i) {
+    if (all_finished)
+      failed[i] = !writers[i]->commit();
+    else
+      writers[i]->discard();
+  }
+  return failed;
+}
+
+bool write_file_atomically(std::string_view path, std::string_view text_with_lf) {
+  TextFileWriter writer;
+  if (!writer.open_replacing(path)) return false;
+  writer.write(text_with_lf);
+  return writer.close();
 }
 
 }  // namespace zor

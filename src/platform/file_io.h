@@ -2,6 +2,9 @@
 // File access in the program's own terms: Windows-1250 path names, text
 // written with CR LF line ends on every platform, text read with CR LF or LF.
 #include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,6 +40,13 @@ class TextFileWriter {
 
   // Creates or truncates the file.
   bool open(std::string_view path);
+  // Writes into a temporary file beside `path`, which replaces `path` at
+  // close only when every byte was written; until then, and after a failure
+  // or a kill, the old file stays as it was. The new file keeps the
+  // permissions of the old one; a link keeps pointing at the replaced file; a
+  // device or pipe (such as /dev/full) is written in place, never replaced. A
+  // temporary file left by a killed run is overwritten or removed.
+  bool open_replacing(std::string_view path);
   bool is_open() const { return file_ != nullptr; }
 
   // Every LF is written as CR LF.
@@ -45,10 +55,17 @@ class TextFileWriter {
   // Text whose line ends are CR LF already, written as it stands.
   void write_crlf_text(std::string_view text);
 
-  // Flushes and closes; false when any write, the flush or the close failed,
-  // or the file was deleted meanwhile.
-  // Closing a writer that never opened returns false.
+  // Flushes and closes (and, when replacing, puts the file in place); false
+  // when any write, the flush, the close or the replacement failed, or the
+  // file was deleted meanwhile. Closing a writer that never opened returns
+  // false.
   bool close();
+  // For writers closed as a group: flushes and closes without putting the
+  // file in place, then commit() puts it there or discard() drops it.
+  bool finish();
+  bool commit();
+  // Drops what was written: a replacing writer's target stays as it was.
+  void discard();
   bool failed() const { return failed_; }
 
  private:
@@ -56,17 +73,23 @@ class TextFileWriter {
 
   std::FILE* file_ = nullptr;
   bool failed_ = false;
+  // Set while replacing: the file that is replaced, the one written instead,
+  // and the permissions to carry over.
+  std::filesystem::path target_, temporary_;
+  std::optional<std::filesystem::perms> permissions_;
   // Text already converted to CR LF, written in large pieces: corpus tables
   // and reports are millions of short lines.
   std::string pending_;
 };
 
-// Writes a whole text file so that a failed write never destroys an existing
-// file: the text goes to a temporary file beside the target, which replaces
-// the target only when everything was written. The new file keeps the
-// permissions of the old one; a link keeps pointing at the replaced file; a
-// device or pipe (such as /dev/full) is written in place, never replaced.
-// Readers that have the old file open go on reading the old text.
+// Closes writers opened with open_replacing as one output: every file is put
+// in place when all were written, none otherwise. Returns whether each one
+// failed, in order.
+std::vector<bool> close_together(std::span<TextFileWriter* const> writers);
+
+// Writes a whole text file the way open_replacing does, so a failed write
+// never destroys an existing file. Readers that have the old file open go on
+// reading the old text.
 bool write_file_atomically(std::string_view path, std::string_view text_with_lf);
 
 }  // namespace zor

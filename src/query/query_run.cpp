@@ -56,7 +56,7 @@ RunOutcome run_query(const std::vector<Specification>& specifications, const Out
     if (!sounds_loaded) host.show_message(table_missing_message(names.sounds));
     if (!opened.result) host.show_message(output_missing_message(names.result));
     if (!opened.distribution) host.show_message(output_missing_message(names.result_dev));
-    writer.close();
+    writer.discard();
     return RunOutcome::failed;
   }
 

@@ -24,9 +24,8 @@ RunOutcome write_report(const std::vector<ReportEntry>& entries, ReportOptions o
                         const OutputNames& names, RunHost& host) {
   ReportTables tables;
   TextFileWriter report;
-  // The report file is opened only once every table has loaded, so a failed
-  // attempt leaves the previous report as it was.
-  if (!tables.load(names) || !report.open(names.report)) {
+  // A failed attempt leaves the previous report as it was.
+  if (!tables.load(names) || !report.open_replacing(names.report)) {
     host.show_message(to_cp1250("Sikertelen fájlnyitás"));
     return RunOutcome::failed;
   }

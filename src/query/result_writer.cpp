@@ -9,8 +9,9 @@ ResultWriter::Opened ResultWriter::open(const std::string& result_path,
   result_path_ = result_path;
   distribution_path_ = distribution_path;
   Opened opened;
-  opened.result = result_.open(result_path);
-  opened.distribution = distribution_.open(distribution_path);
+  opened.result = result_.open_replacing(result_path);
+  opened.distribution = distribution_.open_replacing(distribution_path);
+  if (!opened.result || !opened.distribution) discard();
   return opened;
 }
 
@@ -36,11 +37,17 @@ void ResultWriter::write_result(const Specification& spec, const HitStatistics& 
   result_.write(line_);
 }
 
+void ResultWriter::discard() {
+  result_.discard();
+  distribution_.discard();
+}
+
 std::string ResultWriter::close() {
+  TextFileWriter* const writers[] = {&result_, &distribution_};
+  std::vector<bool> failures = close_together(writers);
   std::string failed;
-  if (result_.is_open() && !result_.close()) failed.append(result_path_).append(1, '\n');
-  if (distribution_.is_open() && !distribution_.close())
-    failed.append(distribution_path_).append(1, '\n');
+  if (failures[0]) failed.append(result_path_).append(1, '\n');
+  if (failures[1]) failed.append(distribution_path_).append(1, '\n');
   return failed;
 }
 

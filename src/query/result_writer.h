@@ -12,7 +12,9 @@ namespace zor {
 
 class ResultWriter {
  public:
-  // Creates or empties both files; each flag tells whether that file opened.
+  // Opens both files to replace them at close; each flag tells whether that
+  // file opened. When either fails, neither is kept open and both old files
+  // stay.
   struct Opened {
     bool result = false;
     bool distribution = false;
@@ -23,9 +25,12 @@ class ResultWriter {
   void write_hit(const Specification& spec, const Hit& hit);
   void write_result(const Specification& spec, const HitStatistics& statistics);
 
-  // Closes both files. The paths of the files whose writing failed, each
-  // followed by "\n"; empty when everything was written.
+  // Closes both files, which replace the old ones together or not at all.
+  // The paths of the files whose writing failed, each followed by "\n";
+  // empty when everything was written.
   std::string close();
+  // Leaves both old files as they were.
+  void discard();
 
  private:
   std::string result_path_, distribution_path_;

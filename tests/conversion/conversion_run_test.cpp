@@ -154,15 +154,17 @@ TEST_F(ConversionRunTest, RefusesInOrderQuestionRecordingsTreeFiles) {
   }
 }
 
-TEST_F(ConversionRunTest, StopsWhenAnOutputFileCannotBeOpened) {
+TEST_F(ConversionRunTest, AnOutputThatCannotBeOpenedLeavesThePreviousTables) {
   add("s1", {{{"a"}}});
+  test::write_bytes(input_.sentences_path, "old sentences");
   input_.words_path = out_.file("missing/out_words.txt");
   EXPECT_EQ(run(), RunOutcome::failed);
   EXPECT_EQ(host_.message_texts(), std::vector<std::string>{"Sikerelen nyitas!"});
   EXPECT_TRUE(host_.progress_titles.empty());
-  // The files that did open stay, created and empty.
-  EXPECT_EQ(read_bytes(input_.sentences_path), "");
-  EXPECT_EQ(read_bytes(input_.sounds_path), "");
+  EXPECT_EQ(read_bytes(input_.sentences_path), "old sentences");
+  EXPECT_FALSE(std::filesystem::exists(input_.sounds_path));
+  auto entries = std::filesystem::directory_iterator(out_.path());
+  EXPECT_EQ(std::distance(begin(entries), end(entries)), 1) << "no temporary file stays behind";
 }
 
 TEST_F(ConversionRunTest, ListsSkippedSetsAndLeavesGapsInSentenceNumbers) {
@@ -319,7 +321,9 @@ TEST_F(ConversionRunTest, ReportsAFailedWriteInsteadOfFinishing) {
   ASSERT_EQ(host_.messages.size(), 2u);
   EXPECT_EQ(host_.messages[0].caption, "Hiba 2...");
   EXPECT_EQ(host_.messages[1].text, to_cp1250("Hiba az állomány írásakor:\n") + "/dev/full\n");
-  EXPECT_EQ(column(sentences(), 0), std::vector<std::string>{"2"});
+  // The tables are one output: none of them takes the place of the old one.
+  EXPECT_FALSE(std::filesystem::exists(input_.sentences_path));
+  EXPECT_FALSE(std::filesystem::exists(input_.words_path));
 }
 
 }  // namespace

@@ -119,7 +119,7 @@ TEST_F(QueryRun, NoSpecificationIsRefusedBeforeAnyFile) {
   EXPECT_FALSE(std::filesystem::exists(folder.names().result));
 }
 
-TEST_F(QueryRun, EveryFileThatFailsIsNamedInOrderAndTheOutputsAreEmptied) {
+TEST_F(QueryRun, EveryFileThatFailsIsNamedInOrderAndTheOldOutputsStay) {
   write_bytes(folder.names().result_dev, "old");
   const std::string result = folder.names().result;
   folder.names().result = result + "/missing/r.txt";
@@ -132,7 +132,7 @@ TEST_F(QueryRun, EveryFileThatFailsIsNamedInOrderAndTheOutputsAreEmptied) {
                                       "A '" + names.words + tail + use_conversion,
                                       "A '" + names.sounds + tail + use_conversion,
                                       "A '" + names.result + tail}));
-  EXPECT_EQ(folder.distribution(), "");
+  EXPECT_EQ(folder.distribution(), "old");
   EXPECT_TRUE(folder.host.progress_titles.empty());
 }
 
