@@ -1,10 +1,11 @@
 #include "cli/convert_step.h"
 
-#include "conversion/conversion_run.h"
 #include "cli/exit_status.h"
-#include "platform/encoding.h"
-#include "corpus/label_tree.h"
 #include "cli/recording_list.h"
+#include "conversion/conversion_run.h"
+#include "corpus/label_tree.h"
+#include "platform/encoding.h"
+#include "platform/run_lock.h"
 
 namespace zor {
 namespace {
@@ -61,6 +62,7 @@ int convert_recordings(const ConvertOptions& options, RunHost& host) {
   input.sentences_path = names.sentences;
   input.words_path = names.words;
   input.sounds_path = names.sounds;
+  input.lock_path = zor::run_lock_path(names.report);
   return exit_status(run_conversion(input, tree, host));
 }
 

@@ -5,11 +5,12 @@
 #include "conversion/file_set_reader.h"
 #include "conversion/phonetics.h"
 #include "conversion/table_row.h"
+#include "corpus/label_tree.h"
 #include "corpus/table_layout.h"
 #include "platform/encoding.h"
 #include "platform/file_io.h"
+#include "platform/run_lock.h"
 #include "platform/run_progress.h"
-#include "corpus/label_tree.h"
 
 namespace zor {
 namespace {
@@ -80,6 +81,9 @@ RunOutcome ConversionRun::run() {
     host_.show_message(to_cp1250("Nincs környezet megadva! Lapozzon az 2. oldalra!"));
     return RunOutcome::refused;
   }
+  RunLock lock;
+  if (!input_.lock_path.empty() && !lock_outputs(lock, input_.lock_path, host_))
+    return RunOutcome::refused;
   if (!open_tables()) {
     host_.show_message("Sikerelen nyitas!");
     return RunOutcome::failed;

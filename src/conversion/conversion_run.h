@@ -19,6 +19,9 @@ struct ConversionInput {
   std::string sentences_path;
   std::string words_path;
   std::string sounds_path;
+  // Held for the run, so that no other run writes the same outputs; empty:
+  // none.
+  std::string lock_path;
 };
 
 // Asks first, then converts every recording, lists the skipped ones at the

@@ -1,6 +1,7 @@
 #include "query/query_run.h"
 
 #include "platform/encoding.h"
+#include "platform/run_lock.h"
 #include "platform/run_progress.h"
 #include "query/query_corpus.h"
 #include "query/query_walks.h"
@@ -36,6 +37,9 @@ RunOutcome run_query(const std::vector<Specification>& specifications, const Out
     host.show_message(to_cp1250("Nincs egyetlen specifikácó sem megadva! Lapozzon az 3. oldalra!"));
     return RunOutcome::refused;
   }
+
+  RunLock lock;
+  if (!lock_outputs(lock, run_lock_path(names.report), host)) return RunOutcome::refused;
 
   // Nothing is read from the sentence table; it only has to load, so it is
   // not kept while the other two are in memory.

@@ -3,6 +3,7 @@
 #include "corpus/table_layout.h"
 #include "platform/encoding.h"
 #include "platform/file_io.h"
+#include "platform/run_lock.h"
 #include "platform/run_progress.h"
 #include "query/report_section.h"
 #include "query/report_tables.h"
@@ -22,6 +23,8 @@ std::vector<ReportEntry> report_entries(const std::string& result_path) {
 
 RunOutcome write_report(const std::vector<ReportEntry>& entries, ReportOptions options,
                         const OutputNames& names, RunHost& host) {
+  RunLock lock;
+  if (!lock_outputs(lock, run_lock_path(names.report), host)) return RunOutcome::refused;
   ReportTables tables;
   TextFileWriter report;
   // A failed attempt leaves the previous report as it was.

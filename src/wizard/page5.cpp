@@ -12,9 +12,10 @@
 #include "controls/icon_button.h"
 #include "controls/icon_paths.h"
 #include "conversion/conversion_run.h"
+#include "corpus/label_tree.h"
 #include "platform/encoding.h"
 #include "platform/paths.h"
-#include "corpus/label_tree.h"
+#include "platform/run_lock.h"
 #include "query/query_run.h"
 #include "wizard/gui_host.h"
 #include "wizard/kor_property_sheet.h"
@@ -196,6 +197,7 @@ void CPage5::run_conversion() {
   input.sentences_path = names.sentences;
   input.words_path = names.words;
   input.sounds_path = names.sounds;
+  input.lock_path = zor::run_lock_path(names.report);
   // Until page 2 has been shown there is no tree, and the run refuses.
   static const zor::LabelTree kNoTree;
   const zor::LabelTree* tree = label_tree_of(sheet_);

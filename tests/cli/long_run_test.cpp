@@ -1,5 +1,7 @@
-// A run killed mid-write, as by kill -9 or a power cut: the previous outputs
-// stay byte for byte, and the next run cleans up and replaces them.
+// Runs long enough to be killed or met by another: a run killed mid-write (as
+// by kill -9 or a power cut) leaves the previous outputs byte for byte, and
+// the next run cleans up and replaces them; a second run into the same
+// outputs is refused while the first goes on.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
@@ -47,7 +49,7 @@ bool kill_once_written(pid_t child, const fs::path& file) {
   }
 }
 
-class KilledRun : public ::testing::Test {
+class LongRun : public ::testing::Test {
  protected:
   void SetUp() override {
     std::string ignored;
@@ -69,7 +71,7 @@ class KilledRun : public ::testing::Test {
   ScratchDir dir;
 };
 
-TEST_F(KilledRun, ConvertLeavesThePreviousTables) {
+TEST_F(LongRun, AKilledConvertLeavesThePreviousTables) {
   fs::create_directory(dir.path() / "out");
   const char* tables[] = {"output_sentences.txt", "output_words.txt", "output_sounds.txt"};
   for (const char* table : tables) write_bytes(out(table), std::string("old ") + table);
@@ -86,7 +88,7 @@ TEST_F(KilledRun, ConvertLeavesThePreviousTables) {
   }
 }
 
-TEST_F(KilledRun, QueryLeavesThePreviousResults) {
+TEST_F(LongRun, AKilledQueryLeavesThePreviousResults) {
   std::string errors;
   ASSERT_EQ(run_program(convert(), dir, errors), 0) << errors;
   // Many specifications that all find hits keep the query writing for a while.
@@ -109,6 +111,24 @@ TEST_F(KilledRun, QueryLeavesThePreviousResults) {
   ASSERT_EQ(run_program(query, dir, errors), 0) << errors;
   EXPECT_NE(read_bytes(out("output_result.txt")), "old result");
   EXPECT_FALSE(fs::exists(out("output_result_dev.txt.zor-tmp")));
+}
+
+TEST_F(LongRun, ASecondRunIntoTheSameOutputsIsRefused) {
+  pid_t first = start(convert());
+  // Wait until the first run is writing, so it holds the lock.
+  while (!fs::exists(out("output_sounds.txt.zor-tmp")))
+    std::this_thread::sleep_for(std::chrono::microseconds(200));
+  std::string errors;
+  EXPECT_EQ(run_program(convert(), dir, errors), 1);
+  EXPECT_NE(errors.find("éppen egy másik futás ír:\n" + dir.file("out") + "/"), std::string::npos)
+      << errors;
+  int status = 0;
+  waitpid(first, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  EXPECT_FALSE(fs::exists(out("output.txt.zor-lock")));
+
+  // Another base name in the same folder is another output.
+  EXPECT_EQ(run_program(convert() + " --base other.txt", dir, errors), 0) << errors;
 }
 
 }  // namespace
