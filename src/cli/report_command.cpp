@@ -10,6 +10,7 @@
 #include "cli/output_options.h"
 #include "platform/encoding.h"
 #include "query/report.h"
+#include "query/result_freshness.h"
 
 namespace zor {
 namespace {
@@ -55,10 +56,18 @@ void add_report_flags(CLI::App& command, ReportFlags& flags) {
                    "Name the sentence, word and sound behind each occurrence");
   command.add_flag("--distribution", flags.distribution, "Print the 10 ms distribution");
   command.add_flag("--open", flags.open, "Open the report in the desktop's default viewer");
+  command.add_flag("--allow-stale", flags.allow_stale,
+                   "Report even when the result tables are older than the corpus tables");
 }
 
 RunOutcome report_results(const OutputNames& names, const std::vector<std::string>& specs,
                           const ReportFlags& flags, RunHost& host) {
+  if (!flags.allow_stale && results_older_than_tables(names)) {
+    host.show_message("The result tables " + names.result + " and " + names.result_dev +
+                      " are older than the corpus tables: a conversion came after the query. "
+                      "Run the query again, or pass --allow-stale.");
+    return RunOutcome::refused;
+  }
   std::vector<ReportEntry> entries = report_entries(names.result);
   if (!specs.empty() && !entries.empty()) tick_only(entries, specs);
   ReportOptions options{flags.details, flags.distribution};

@@ -6,6 +6,7 @@
 #include "platform/run_lock.h"
 #include "platform/run_progress.h"
 #include "query/report_section.h"
+#include "query/result_freshness.h"
 #include "query/report_tables.h"
 #include "tables/text_table.h"
 
@@ -23,6 +24,9 @@ std::vector<ReportEntry> report_entries(const std::string& result_path) {
 
 RunOutcome write_report(const std::vector<ReportEntry>& entries, ReportOptions options,
                         const OutputNames& names, RunHost& host) {
+  if (results_older_than_tables(names) &&
+      !host.ask_yes_no(stale_results_question(), stale_results_caption()))
+    return RunOutcome::declined;
   RunLock lock;
   if (!lock_outputs(lock, run_lock_path(names.report), host)) return RunOutcome::refused;
   ReportTables tables;

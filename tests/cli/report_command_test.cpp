@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 
 #include "cli/commands.h"
@@ -52,6 +53,22 @@ TEST_F(ReportCommandTest, WritesTheReportBesideTheTablesAndPrintsItsPath) {
   std::string report = dir_.file("adat.csv");
   EXPECT_EQ(result.out, report + "\n");
   EXPECT_EQ(read_bytes(report), read_bytes(test::data_file("report/expected_report.txt")));
+}
+
+TEST_F(ReportCommandTest, ResultsOlderThanTheCorpusAreRefusedUnlessAllowed) {
+  copy_tables("output", ".txt");
+  // A conversion a minute after the query.
+  std::filesystem::path sounds = dir_.path() / "output_sounds.txt";
+  std::filesystem::last_write_time(
+      sounds, std::filesystem::last_write_time(sounds) + std::chrono::minutes(1));
+  CliResult refused = run({"report", "--out-dir", out_dir(), "--quiet"});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_NE(refused.err.find("are older than the corpus tables"), std::string::npos) << refused.err;
+  EXPECT_FALSE(std::filesystem::exists(dir_.path() / "output.txt"));
+
+  CliResult allowed = run({"report", "--out-dir", out_dir(), "--quiet", "--allow-stale"});
+  EXPECT_EQ(allowed.status, 0) << allowed.err;
+  EXPECT_TRUE(std::filesystem::exists(dir_.path() / "output.txt"));
 }
 
 TEST_F(ReportCommandTest, ReportsOnlyTheNamedSpecifications) {

@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 
 #include "platform/encoding.h"
 #include "platform/paths.h"
+#include "query/result_freshness.h"
 #include "support/fake_host.h"
 #include "support/test_files.h"
 
@@ -215,6 +217,27 @@ TEST_F(ReportTest, CancelKeepsTheSectionsSoFarAndOpensThem) {
   EXPECT_EQ(written.find("SPEC.NEV: B"), std::string::npos);
   EXPECT_EQ(written.find("SPEC.NEV: A"), 0u);
   EXPECT_EQ(host_.opened_documents, std::vector<std::string>{names_.report});
+}
+
+TEST_F(ReportTest, AsksBeforeReportingResultsOlderThanTheCorpus) {
+  write_bytes(names_.report, "an older report");
+  std::filesystem::path words = names_.words;
+  std::filesystem::last_write_time(words,
+                                   std::filesystem::last_write_time(words) + std::chrono::hours(1));
+  host_.answers = {false};
+  EXPECT_EQ(write_report({{"V1"}}, {}, names_, host_), RunOutcome::declined);
+  ASSERT_EQ(host_.questions.size(), 1u);
+  EXPECT_EQ(host_.questions[0].caption, to_cp1250("Elavult eredmény"));
+  EXPECT_EQ(read_bytes(names_.report), "an older report");
+
+  host_.answers = {true};
+  EXPECT_EQ(write_report({{"V1"}}, {}, names_, host_), RunOutcome::completed);
+  EXPECT_NE(read_bytes(names_.report), "an older report");
+
+  // Within two seconds the tables count as made together with the results.
+  std::filesystem::last_write_time(words, std::filesystem::last_write_time(names_.result) +
+                                              std::chrono::seconds(1));
+  EXPECT_FALSE(results_older_than_tables(names_));
 }
 
 TEST_F(ReportTest, AMissingTableStopsBeforeTheReportIsTouched) {
