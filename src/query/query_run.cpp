@@ -6,6 +6,7 @@
 #include "query/query_corpus.h"
 #include "query/query_walks.h"
 #include "query/result_writer.h"
+#include "query/table_check.h"
 #include "tables/text_table.h"
 
 namespace zor {
@@ -51,6 +52,19 @@ RunOutcome run_query(const std::vector<Specification>& specifications, const Out
   TextTable words, sounds;
   const bool words_loaded = load_table(words, names.words);
   const bool sounds_loaded = load_table(sounds, names.sounds);
+  std::string columns_missing;
+  if (words_loaded)
+    columns_missing += missing_column_message(words, kWordTable, column_range(1, 7), names.words);
+  if (sounds_loaded && columns_missing.empty()) {
+    // Every column but the short flag, which the query does not read.
+    std::vector<int> read = column_range(1, kSoundTable.column_count());
+    std::erase(read, sound_column::kShort);
+    columns_missing = missing_column_message(sounds, kSoundTable, read, names.sounds);
+  }
+  if (!columns_missing.empty()) {
+    host.show_message(columns_missing);
+    return RunOutcome::failed;
+  }
   ResultWriter writer;
   const ResultWriter::Opened opened = writer.open(names.result, names.result_dev);
   if (!sentences_loaded || !words_loaded || !sounds_loaded || !opened.result ||

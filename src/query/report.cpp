@@ -32,7 +32,15 @@ RunOutcome write_report(const std::vector<ReportEntry>& entries, ReportOptions o
   ReportTables tables;
   TextFileWriter report;
   // A failed attempt leaves the previous report as it was.
-  if (!tables.load(names) || !report.open_replacing(names.report)) {
+  if (!tables.load(names)) {
+    host.show_message(to_cp1250("Sikertelen fájlnyitás"));
+    return RunOutcome::failed;
+  }
+  if (std::string missing = tables.missing_columns(names); !missing.empty()) {
+    host.show_message(missing);
+    return RunOutcome::failed;
+  }
+  if (!report.open_replacing(names.report)) {
     host.show_message(to_cp1250("Sikertelen fájlnyitás"));
     return RunOutcome::failed;
   }

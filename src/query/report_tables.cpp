@@ -1,6 +1,7 @@
 #include "query/report_tables.h"
 
 #include "corpus/table_layout.h"
+#include "query/table_check.h"
 
 namespace zor {
 
@@ -40,6 +41,28 @@ bool ReportTables::load(const OutputNames& names) {
   loaded = result.load(names.result, kResultTable.name(result_column::kName)) && loaded;
   loaded = result_dev.load(names.result_dev, kDistributionTable.name(distribution_column::kName)) && loaded;
   return loaded;
+}
+
+std::string ReportTables::missing_columns(const OutputNames& names) const {
+  std::string message =
+      missing_column_message(sentences.table(), kSentenceTable,
+                             {sentence_column::kNumber, sentence_column::kSounds}, names.sentences);
+  if (message.empty())
+    message = missing_column_message(words.table(), kWordTable,
+                                     {word_column::kNumber, word_column::kSounds}, names.words);
+  if (message.empty())
+    message = missing_column_message(sounds.table(), kSoundTable,
+                                     {sound_column::kNumber, sound_column::kSymbol}, names.sounds);
+  if (message.empty())
+    message = missing_column_message(result.table(), kResultTable,
+                                     column_range(1, kResultTable.column_count()), names.result);
+  if (message.empty())
+    message = missing_column_message(
+        result_dev.table(), kDistributionTable,
+        {distribution_column::kName, distribution_column::kInterval,
+         distribution_column::kOccurrence},
+        names.result_dev);
+  return message;
 }
 
 }  // namespace zor

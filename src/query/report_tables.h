@@ -55,6 +55,9 @@ struct ReportTables {
 
   // Every table is attempted; false when any of them cannot be loaded.
   bool load(const OutputNames& names);
+  // After a load: empty when every table has the columns the report reads,
+  // otherwise the message naming the first file and column that lack.
+  std::string missing_columns(const OutputNames& names) const;
 };
 
 }  // namespace zor

@@ -67,6 +67,38 @@ TEST_F(QueryCommand, MissingTablesStopTheRunWithTheMessagesInUtf8) {
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "output_result.txt"));
 }
 
+TEST_F(QueryCommand, ATableWithoutAColumnTheRunReadsIsRefusedByName) {
+  const std::string specs = " --quiet --specs " + shell_quoted(dir.file("specs.txt"));
+  const std::filesystem::path sounds = dir.path() / "output_sounds.txt";
+  const std::string table = read_bytes(sounds);
+  // Hand-edited: the duration column renamed, then left out of the header.
+  for (const std::string& header : {std::string("HANG_HOSSZ_MS"), std::string()}) {
+    std::string edited = table;
+    edited.replace(edited.find("\tHANG_HOSSZ"), 11, header.empty() ? "" : "\t" + header);
+    write_bytes(sounds, edited);
+    EXPECT_EQ(query(out_dir() + specs), 1);
+    EXPECT_NE(errors.find(dir.file("output_sounds.txt") + "' táblából hiányzik a(z) HANG_HOSSZ "
+                          "oszlop (a 6. helyen)"),
+              std::string::npos)
+        << errors;
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "output_result.txt"));
+  }
+  // The short flag is not read: its header may say anything.
+  std::string edited = table;
+  edited.replace(edited.find("HANG_RH"), 7, "RH");
+  write_bytes(sounds, edited);
+  EXPECT_EQ(query(out_dir() + specs), 0) << errors;
+
+  // The report checks the result table it reads.
+  std::filesystem::path result = dir.path() / "output_result.txt";
+  std::string result_table = read_bytes(result);
+  result_table.replace(result_table.find("EREDMENY_ATLAG"), 14, "ATLAG");
+  write_bytes(result, result_table);
+  EXPECT_EQ(run_program(zor_cli() + " report --quiet" + out_dir(), dir, errors), 1);
+  EXPECT_NE(errors.find("hiányzik a(z) EREDMENY_ATLAG oszlop (a 4. helyen)"), std::string::npos)
+      << errors;
+}
+
 TEST_F(QueryCommand, AnEmptySpecificationFileIsRefused) {
   write_bytes(dir.path() / "empty.txt", "");
   EXPECT_EQ(query(out_dir() + " --specs " + shell_quoted(dir.file("empty.txt"))), 1);
