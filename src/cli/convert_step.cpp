@@ -5,6 +5,7 @@
 #include "conversion/conversion_run.h"
 #include "corpus/label_tree.h"
 #include "platform/encoding.h"
+#include "platform/file_io.h"
 #include "platform/run_lock.h"
 
 namespace zor {
@@ -16,8 +17,8 @@ bool load_labels(const ConvertOptions& options, LabelTree& tree, RunHost& host) 
     return true;
   }
   if (load_label_tree(tree, from_native_file_name(options.labels_file))) return true;
-  host.show_message("Cannot read the label-tree file " +
-                    from_native_file_name(options.labels_file));
+  const std::string path = from_native_file_name(options.labels_file);
+  host.show_message("Cannot read the label-tree file " + path + ": " + input_problem(path).text());
   return false;
 }
 
@@ -26,7 +27,8 @@ bool load_recordings(const ConvertOptions& options, std::vector<Recording>& reco
   std::vector<std::string> wav_paths;
   if (!options.list_file.empty()) {
     if (!read_recording_list(options.list_file, wav_paths)) {
-      host.show_message("Cannot read the list file " + from_native_file_name(options.list_file));
+      const std::string path = from_native_file_name(options.list_file);
+      host.show_message("Cannot read the list file " + path + ": " + input_problem(path).text());
       return false;
     }
   } else {

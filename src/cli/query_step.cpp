@@ -2,6 +2,7 @@
 
 #include "cli/exit_status.h"
 #include "platform/encoding.h"
+#include "platform/file_io.h"
 #include "query/query_run.h"
 #include "query/specification_list.h"
 
@@ -16,7 +17,8 @@ int query_corpus(const OutputOptions& output, const QueryOptions& options, RunHo
   SpecificationList specifications;
   const std::string path = from_native_file_name(options.specs_file);
   if (!load_specifications(specifications, path)) {
-    host.show_message("Cannot read the specification file " + path);
+    host.show_message("Cannot read the specification file " + path + ": " +
+                      input_problem(path).text());
     return kExitFailed;
   }
   return exit_status(run_query(specifications.rows(), output.names(), host));

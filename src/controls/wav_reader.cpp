@@ -6,7 +6,8 @@ int WavReader::Open(const std::string& path) {
   if (path.empty()) return zor::kWavNoName;
   Close();
   format_ = zor::WavFormat{};
-  file_ = zor::open_file(path, "rb");
+  // A RIFF file cannot pass 4 GiB; a FIFO or device is never opened.
+  file_ = zor::open_input_file(path, std::uint64_t{1} << 33);
   if (!file_) return zor::kWavUnreadable;
   std::uint64_t file_size = 0;
   if (std::fseek(file_, 0, SEEK_END) == 0) {

@@ -119,7 +119,7 @@ SetResult FileSetReader::read_pitch_marks(std::string_view path) {
   std::uintmax_t file_bytes = std::filesystem::file_size(native_file_name(path), error);
   if (!error && file_bytes > kMaxPitchFileBytes) return SetResult::bad_pitch_records;
   std::string bytes;
-  if (!read_file_bytes(path, bytes)) return SetResult::cannot_open;
+  if (!read_file_bytes(path, bytes, kMaxPitchFileBytes)) return SetResult::cannot_open;
   if (bytes.size() < kPitchHeaderSize) return SetResult::bad_pitch_records;
   if (little_endian_u32(bytes, 0) != kPitchMagic) return SetResult::bad_pitch_magic;
   size_t records = (bytes.size() - kPitchHeaderSize) / kPitchRecordSize;

@@ -1,6 +1,8 @@
 #include "platform/file_io.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -16,8 +18,58 @@ std::FILE* open_file(std::string_view path, const char* mode) {
   return std::fopen(native_file_name(path).c_str(), mode);
 }
 
-bool read_file_bytes(std::string_view path, std::string& bytes) {
-  std::FILE* file = open_file(path, "rb");
+std::FILE* open_input_file(std::string_view path, std::uint64_t max_bytes, InputError* error) {
+  auto fail = [error](InputProblem why, int os_error = 0) -> std::FILE* {
+    if (error) *error = {why, os_error};
+    return nullptr;
+  };
+  namespace fs = std::filesystem;
+  std::error_code status_error;
+  const std::string native = native_file_name(path);
+  fs::file_status status = fs::status(native, status_error);
+  if (status_error) return fail(InputProblem::cannot_open, status_error.value());
+  if (!fs::is_regular_file(status)) return fail(InputProblem::not_a_file);
+  std::FILE* file = std::fopen(native.c_str(), "rb");
+  if (!file) return fail(InputProblem::cannot_open, errno);
+#ifndef _WIN32
+  // The name may have been given to something else since it was looked at.
+  struct stat opened;
+  if (fstat(fileno(file), &opened) != 0 || !S_ISREG(opened.st_mode)) {
+    std::fclose(file);
+    return fail(InputProblem::not_a_file);
+  }
+  const std::uint64_t size = static_cast<std::uint64_t>(opened.st_size);
+#else
+  const std::uint64_t size = fs::file_size(native, status_error);
+#endif
+  if (size > max_bytes) {
+    std::fclose(file);
+    return fail(InputProblem::too_large);
+  }
+  if (error) *error = {};
+  return file;
+}
+
+InputError input_problem(std::string_view path, std::uint64_t max_bytes) {
+  InputError error;
+  if (std::FILE* file = open_input_file(path, max_bytes, &error)) std::fclose(file);
+  return error;
+}
+
+std::string InputError::text() const {
+  switch (problem) {
+    case InputProblem::none: return "no error";
+    case InputProblem::cannot_open: return std::strerror(os_error);
+    case InputProblem::not_a_file: return "not a regular file";
+    case InputProblem::too_large: return "too large for a file of this kind";
+    case InputProblem::read_failed: return "read error";
+  }
+  return {};
+}
+
+bool read_file_bytes(std::string_view path, std::string& bytes, std::uint64_t max_bytes,
+                     InputError* error) {
+  std::FILE* file = open_input_file(path, max_bytes, error);
   if (!file) return false;
   // Straight into the result, in blocks that grow with the file: its size is
   // not asked for, as it may change while it is read.
@@ -28,12 +80,15 @@ bool read_file_bytes(std::string_view path, std::string& bytes) {
     result.resize(used + block);
     size_t got = std::fread(result.data() + used, 1, block, file);
     result.resize(used + got);
-    if (got < block) break;
+    if (got < block || result.size() > max_bytes) break;
     block = std::min(block * 2, size_t{1} << 24);
   }
-  bool ok = !std::ferror(file);
+  // A file that grew past the cap while it was read is refused too.
+  bool ok = !std::ferror(file) && result.size() <= max_bytes;
   std::fclose(file);
   if (ok) bytes = std::move(result);
+  if (!ok && error)
+    *error = {result.size() > max_bytes ? InputProblem::too_large : InputProblem::read_failed, 0};
   return ok;
 }
 
@@ -56,9 +111,9 @@ std::vector<std::string> split_text_lines(std::string_view text) {
   return std::vector<std::string>(views.begin(), views.end());
 }
 
-bool read_text_lines(std::string_view path, std::vector<std::string>& lines) {
+bool read_text_lines(std::string_view path, std::vector<std::string>& lines, InputError* error) {
   std::string bytes;
-  if (!read_file_bytes(path, bytes)) return false;
+  if (!read_file_bytes(path, bytes, kMaxInputBytes, error)) return false;
   lines = split_text_lines(bytes);
   return true;
 }

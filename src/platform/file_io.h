@@ -1,6 +1,7 @@
 #pragma once
 // File access in the program's own terms: Windows-1250 path names, text
 // written with CR LF line ends on every platform, text read with CR LF or LF.
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -15,8 +16,34 @@ namespace zor {
 // readers and writers are never locked out. Returns null on failure.
 std::FILE* open_file(std::string_view path, const char* mode);
 
-// Reads the whole file. False when it cannot be opened or read.
-bool read_file_bytes(std::string_view path, std::string& bytes);
+// Why an input could not be read.
+enum class InputProblem { none, cannot_open, not_a_file, too_large, read_failed };
+struct InputError {
+  InputProblem problem = InputProblem::none;
+  int os_error = 0;  // errno of a refused open
+
+  // In words, for messages (English; the OS's own text for a refused open).
+  std::string text() const;
+};
+
+// Far above any real label, text, list, specification or label-tree file, so
+// that /dev/zero or a sparse file of gigabytes is refused, not read.
+inline constexpr std::uint64_t kMaxInputBytes = std::uint64_t{256} << 20;
+
+// Opens an input file for reading: only a regular file of at most max_bytes.
+// A folder, FIFO or device is refused before it is opened, so a read never
+// waits for a writer that does not come. Null on failure, with the reason in
+// `error` when given.
+std::FILE* open_input_file(std::string_view path, std::uint64_t max_bytes,
+                           InputError* error = nullptr);
+
+// Why open_input_file refuses the file now; `none` when it would open it.
+InputError input_problem(std::string_view path, std::uint64_t max_bytes = kMaxInputBytes);
+
+// Reads the whole file, as open_input_file allows it. False when it cannot
+// be opened or read.
+bool read_file_bytes(std::string_view path, std::string& bytes,
+                     std::uint64_t max_bytes = kMaxInputBytes, InputError* error = nullptr);
 
 // Splits text into lines: a line ends at LF, a CR directly before the LF is
 // dropped, a CR elsewhere stays. A last line without LF counts when it holds
@@ -27,7 +54,8 @@ void split_text_line_views(std::string_view text, std::vector<std::string_view>&
 
 // Reads a text file into lines as split_text_lines does. False when the file
 // cannot be opened or read; `lines` is then left untouched.
-bool read_text_lines(std::string_view path, std::vector<std::string>& lines);
+bool read_text_lines(std::string_view path, std::vector<std::string>& lines,
+                     InputError* error = nullptr);
 
 // A text file being written. Every "\n" is stored as CR LF. The first failed
 // write is remembered, so a caller can write freely and check once at close.

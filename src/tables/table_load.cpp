@@ -25,8 +25,12 @@ size_t count_line_ends(const char* bytes, size_t size) {
 
 // Reads the whole file and counts its LFs on the way, a slice at a time while
 // the slice is still in the cache: one pass over the memory instead of two.
+// Far above the tables of any corpus (ten million recordings), so that a
+// device or a huge sparse file is refused, not read.
+constexpr std::uint64_t kMaxTableBytes = std::uint64_t{64} << 30;
+
 bool read_whole_file(std::string_view path, TextBuffer& bytes, size_t& line_ends) {
-  std::FILE* file = open_file(path, "rb");
+  std::FILE* file = open_input_file(path, kMaxTableBytes);
   if (!file) return false;
   // Sized once from the file's length and read straight into place, so a
   // large table never holds a second or half-grown copy of its file.

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <thread>
 
 #if __has_include(<sys/stat.h>)
 #include <sys/stat.h>
@@ -151,7 +150,7 @@ TEST_F(TableFile, AnEmptyFileLoadsAsAnEmptyTable) {
 // Files are read in slices; rows, escapes and CR LF pairs that straddle a
 // slice end, and files whose size is not known in advance (a pipe), must load
 // as the same bytes do from memory.
-TEST_F(TableFile, AFileLoadsAsItsBytesDoWhateverItsSize) {
+TEST_F(TableFile, AFileLoadsAsItsBytesDoWhateverItsSizeAndAFifoIsRefused) {
   std::string bytes = "A\tB\tC\r\n";
   for (int row = 0; bytes.size() < 700'000; ++row)
     bytes += std::to_string(row) + "\tx\\\ty" + std::string(static_cast<size_t>(row % 37), 'z') +
@@ -168,15 +167,11 @@ TEST_F(TableFile, AFileLoadsAsItsBytesDoWhateverItsSize) {
   EXPECT_EQ(table_text(table), table_text(expected));
 
 #if !defined(_WIN32)
+  // A FIFO is refused at once instead of waiting for a writer.
   std::string fifo = dir.file("pipe.txt");
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-  std::thread writer([&] { test::write_bytes(fifo, bytes); });
   TextTable piped;
-  piped.set_separator('\t');
-  bool loaded = piped.load(fifo);
-  writer.join();
-  ASSERT_TRUE(loaded);
-  EXPECT_EQ(table_text(piped), table_text(expected));
+  EXPECT_FALSE(piped.load(fifo));
 #endif
 }
 
