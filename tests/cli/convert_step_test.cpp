@@ -122,9 +122,11 @@ TEST_F(ConvertStepTest, FailsOnInputsItCannotRead) {
   };
   const std::vector<Case> cases = {
       {"label tree", recordings_.file("no-tree.txt"), "",
-       "Cannot read the label-tree file " + recordings_.file("no-tree.txt")},
+       "Cannot read the label-tree file " + recordings_.file("no-tree.txt") +
+           ": No such file or directory"},
       {"list", "", recordings_.file("no-list.txt"),
-       "Cannot read the list file " + recordings_.file("no-list.txt")},
+       "Cannot read the list file " + recordings_.file("no-list.txt") +
+           ": No such file or directory"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
