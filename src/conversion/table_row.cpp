@@ -15,6 +15,15 @@ void TableRow::separate() {
 
 TableRow& TableRow::add(std::string_view text) {
   separate();
+  // A TAB or LF inside a field would break its row; the table syntax's
+  // escapes keep it, and the loader gives it back. Backslashes are written as
+  // they stand: paths in files of every earlier version rely on that.
+  for (size_t at = text.find_first_of("\t\n"); at != std::string_view::npos;
+       at = text.find_first_of("\t\n")) {
+    line_.append(text.substr(0, at));
+    line_.append(text[at] == '\t' ? "\\\t" : "\\n");
+    text.remove_prefix(at + 1);
+  }
   line_.append(text);
   return *this;
 }

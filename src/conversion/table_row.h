@@ -1,6 +1,7 @@
 #pragma once
 // One line of a corpus table being assembled: fields joined by a single tab,
-// nothing quoted, the line ended by "\n". The buffer is reused from row to row.
+// nothing quoted, a TAB or LF inside a field escaped with a backslash ("\"
+// TAB, "\n"), the line ended by "\n". The buffer is reused from row to row.
 #include <cstdint>
 #include <string>
 #include <string_view>

@@ -10,6 +10,7 @@
 
 #include "cli/query_cli_support.h"
 #include "query/query_test_support.h"
+#include "tables/text_table.h"
 
 namespace zor::test {
 namespace {
@@ -108,6 +109,25 @@ TEST_F(HostileInput, AsTheSideFilesOfARecording) {
     else
       EXPECT_EQ(status, 0) << errors;
   }
+}
+
+TEST_F(HostileInput, ATabInASentenceTextStaysInsideItsField) {
+  ScratchDir corpus;
+  ASSERT_EQ(run_program(shell_quoted(ZOR_GENERATOR_PATH) + " --out " +
+                            shell_quoted(corpus.file("c")) + " --recordings 1 --seed 3",
+                        dir, errors),
+            0);
+  write_bytes(corpus.path() / "c" / "s00001.txt", "alma\tkorte\r\n");
+  ASSERT_EQ(cli("convert " + out_dir() + " --base t.txt " + shell_quoted(corpus.file("c/s00001.wav"))),
+            0)
+      << errors;
+  TextTable sentences;
+  sentences.set_separator('\t');
+  ASSERT_TRUE(sentences.load(dir.file("t_sentences.txt")));
+  ASSERT_EQ(sentences.row_count(), 1);
+  EXPECT_EQ(sentences.cell(1, 5).value_or(""), "alma\tkorte");
+  EXPECT_TRUE(sentences.cell(1, 6).has_value());
+  EXPECT_FALSE(sentences.cell(1, 7).has_value());
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tables/text_table.h"
+
 namespace zor {
 namespace {
 
@@ -11,6 +13,22 @@ TEST(TableRow, JoinsFieldsByTabsAndStartsAfreshAfterEachLine) {
             "12\t\tb:\t-3\n");
   EXPECT_EQ(row.add("x").finish(), "x\n");
   EXPECT_EQ(row.finish(), "\n");
+}
+
+TEST(TableRow, EscapesTabsAndLineFeedsSoThatTheRowLoadsBackWhole) {
+  TableRow row;
+  const std::string text = "egy\tketto\nharom";
+  const std::string path = "C:\\korpusz\\a.wav";
+  std::string table = "A\tB\tC\n";
+  table += row.add(text).add(path).add("end").finish();
+  EXPECT_EQ(table.substr(6), "egy\\\tketto\\nharom\tC:\\korpusz\\a.wav\tend\n");
+
+  TextTable loaded;
+  loaded.set_separator('\t');
+  loaded.load_from_bytes(table);
+  ASSERT_EQ(loaded.row_count(), 1);
+  EXPECT_EQ(loaded.cell(1, 1).value_or(""), text);
+  EXPECT_EQ(loaded.cell(1, 3).value_or(""), "end");
 }
 
 TEST(TableRow, RoundsDurationsAsPrintfDoes) {
