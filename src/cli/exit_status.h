@@ -4,14 +4,16 @@
 
 namespace zor {
 
-inline constexpr int kExitCompleted = 0;    // the run went through, skipped inputs included
-inline constexpr int kExitFailed = 1;       // refused, or a file could not be read or written
+inline constexpr int kExitCompleted = 0;    // the run went through, every input used
+inline constexpr int kExitFailed = 1;       // refused, nothing converted, or a file failed
 inline constexpr int kExitUsage = 2;        // the command line was wrong
+inline constexpr int kExitPartial = 3;      // the run went through; skipped inputs are listed
 inline constexpr int kExitInterrupted = 130;  // Ctrl-C: what was written stays (128 + SIGINT)
 
 inline int exit_status(RunOutcome outcome) {
   switch (outcome) {
     case RunOutcome::completed: return kExitCompleted;
+    case RunOutcome::partial: return kExitPartial;
     case RunOutcome::cancelled: return kExitInterrupted;
     case RunOutcome::declined:
     case RunOutcome::refused:

@@ -9,7 +9,14 @@
 namespace zor {
 
 void OutputOptions::add_to(CLI::App& command) {
-  command.add_option("--out-dir", out_dir, "Folder of the output files")->required();
+  // An unset variable in a script gives "": it must not mean the root folder.
+  command.add_option("--out-dir", out_dir, "Folder of the output files")
+      ->required()
+      ->check(CLI::Validator(
+          [](const std::string& folder) {
+            return folder.empty() ? std::string("the folder must not be empty") : std::string();
+          },
+          "DIR"));
   command.add_option("--base", base, "Base name of the output files")
       ->capture_default_str();
 }

@@ -20,12 +20,14 @@ void register_run_command(CLI::App& app, int& exit_code) {
   add_report_flags(*command, *report);
   run_on_terminal(*command, exit_code, [convert, query, report](TerminalHost& host) {
     convert->require_recordings();
-    // The query needs complete tables: a conversion that stopped ends the run.
-    int status = convert_recordings(*convert, host);
+    // The query needs complete tables: a conversion that stopped or converted
+    // nothing ends the run; skipped recordings are listed and the run goes on.
+    const int converted = convert_recordings(*convert, host);
+    if (converted != kExitCompleted && converted != kExitPartial) return converted;
+    int status = query_corpus(convert->output, *query, host);
     if (status != kExitCompleted) return status;
-    status = query_corpus(convert->output, *query, host);
-    if (status != kExitCompleted) return status;
-    return exit_status(report_results(convert->output.names(), {}, *report, host));
+    status = exit_status(report_results(convert->output.names(), {}, *report, host));
+    return status == kExitCompleted ? converted : status;
   });
 }
 

@@ -97,6 +97,7 @@ RunOutcome ConversionRun::run() {
 
   const std::string waiting = to_cp1250("Kis türelmet kérek...\n\n");
   bool cancelled = false;
+  size_t converted = 0;
   for (size_t i = 0; i < input_.recordings.size(); ++i) {
     const Recording& recording = input_.recordings[i];
     std::string wav_path = recording.directory + recording.file_name;
@@ -109,6 +110,7 @@ RunOutcome ConversionRun::run() {
       continue;
     }
     convert_recording(static_cast<std::int64_t>(i) + 1, wav_path);
+    ++converted;
     if (progress.item_done(waiting + wav_path)) {
       cancelled = true;
       break;
@@ -117,7 +119,11 @@ RunOutcome ConversionRun::run() {
   progress.close();
   report_skipped();
   if (!close_tables()) return RunOutcome::failed;
-  return cancelled ? RunOutcome::cancelled : RunOutcome::completed;
+  if (cancelled) return RunOutcome::cancelled;
+  // The tables of a run that converted nothing are written as always, but a
+  // script must not take them for a corpus.
+  if (converted == 0) return RunOutcome::failed;
+  return converted < input_.recordings.size() ? RunOutcome::partial : RunOutcome::completed;
 }
 
 bool ConversionRun::open_tables() {

@@ -41,10 +41,11 @@ class RunHost {
 // How a run ended, for hosts that report it (the CLI's exit status).
 enum class RunOutcome {
   completed,  // the run went through all its work items
+  partial,    // it went through them, but some inputs were skipped (and listed)
   cancelled,  // the user cancelled; what was written stays
   declined,   // the user answered No to the opening question
   refused,    // a precondition failed (nothing to do, nothing written)
-  failed,     // a file could not be opened or written
+  failed,     // a file could not be opened or written, or no input could be used
 };
 
 }  // namespace zor

@@ -2,12 +2,43 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <cstdio>
+#include <string_view>
 
 #include "controls/icon_paths.h"
 #include "wizard/kor_property_sheet.h"
 #include "wizard/screenshots.h"
 
+namespace {
+
+// --help and --version answer on the terminal before any window, so they
+// work without a display.
+bool answered_on_terminal(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    std::string_view argument = argv[i];
+    if (argument == "--version") {
+      std::printf("zor %s\n", ZOR_VERSION);
+      return true;
+    }
+    if (argument == "--help" || argument == "-h") {
+      std::printf(
+          "Usage: zor [--screenshot DIR [RECORDINGS_DIR]]\n"
+          "The five-page wizard that measures the durations of speech sounds and words.\n"
+          "  --screenshot DIR   save a picture of every page and dialog into DIR and exit;\n"
+          "                     RECORDINGS_DIR lists its WAV files on page 1\n"
+          "  --version          print the version and exit\n"
+          "  --help             print this help and exit\n"
+          "zor-cli runs the same conversion, query and report without windows.\n");
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  if (answered_on_terminal(argc, argv)) return 0;
   QApplication app(argc, argv);
   // The progress window keeps its place in the settings file named after
   // the program.

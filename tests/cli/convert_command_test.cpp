@@ -66,7 +66,7 @@ TEST(ConvertCommand, ListsEachBrokenSetUnderItsKindAndConvertsTheRest) {
   ASSERT_EQ(run(shell_quoted(ZOR_CLI_PATH) + " convert --quiet --out-dir " + shell_quoted(dir.file("out")) +
                     " --list " + shell_quoted(corpus + "/list.txt"),
                 dir, errors),
-            kExitCompleted)
+            kExitPartial)
       << errors;
 
   std::set<std::string> mismatched, unopened;
@@ -134,7 +134,12 @@ TEST(ConvertCommand, ExitsWithTheStatusOfWhatWentWrong) {
       {"missing list", " --list " + shell_quoted(dir.file("lista.txt")), kExitFailed,
        "Cannot read the list file " + dir.file("lista.txt")},
       {"skipped recordings", " " + shell_quoted(corpus + "/s00001.wav") + " " + shell_quoted(dir.file("x.wav")),
-       kExitCompleted, "Nem tudtam megyitni a négyes minden elemét:\n" + dir.file("x.wav") + "\n"},
+       kExitPartial, "Nem tudtam megyitni a négyes minden elemét:\n" + dir.file("x.wav") + "\n"},
+      {"nothing converted", " " + shell_quoted(dir.file("x.wav")), kExitFailed,
+       "Nem tudtam megyitni a négyes minden elemét:\n" + dir.file("x.wav") + "\n"},
+      {"empty output folder", " --out-dir '' a.wav", kExitUsage, "must not be empty"},
+      {"unknown option with a required one missing", " --bogus", kExitUsage,
+       "Unknown option --bogus for convert"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -157,7 +162,7 @@ TEST(ConvertCommand, DrawsTheProgressBarOnATerminalUnlessQuiet) {
     std::string ignored;
     EXPECT_EQ(run("script -qec " + shell_quoted(command) + " " + shell_quoted(output_file), dir,
                   ignored),
-              0);
+              kExitPartial);
     return read_bytes(output_file);
   };
   std::string shown = on_terminal(cli);

@@ -11,6 +11,7 @@
 #include "query/query_test_support.h"
 #include "query/specification_list.h"
 #include "query_cli_support.h"
+#include "cli/exit_status.h"
 
 namespace zor::test {
 namespace {
@@ -74,7 +75,7 @@ TEST(RunCommand, ConvertsThenQueriesAndEveryResultLineFollowsFromTheHits) {
                             shell_quoted(corpus + "/list.txt") + " --specs " +
                             shell_quoted(dir.file("specs.txt")),
                         dir, errors),
-            0)
+            kExitPartial)
       << errors;
 
   std::vector<std::string> result, distribution;

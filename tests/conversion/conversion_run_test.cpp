@@ -106,7 +106,7 @@ TEST_F(ConversionRunTest, AsksFirstAndShowsProgressPerConvertedRecording) {
   std::string first = add("s1", {{{"a"}}});
   add_missing("gone");
   std::string third = add("s3", {{{"e"}}});
-  ASSERT_EQ(run(), RunOutcome::completed);
+  ASSERT_EQ(run(), RunOutcome::partial);
 
   ASSERT_EQ(host_.questions.size(), 1u);
   EXPECT_EQ(host_.questions[0],
@@ -172,7 +172,7 @@ TEST_F(ConversionRunTest, ListsSkippedSetsAndLeavesGapsInSentenceNumbers) {
   std::string mismatch = add("s2", {{{"b", "e"}}});
   test::write_bytes(recordings_.file("s2.imf"), test::label_file_text(9, {test::label_line("b")}));
   std::string third = add("s3", {{{"o"}}});
-  ASSERT_EQ(run(), RunOutcome::completed);
+  ASSERT_EQ(run(), RunOutcome::partial);
 
   EXPECT_EQ(column(sentences(), 0), (std::vector<std::string>{"1", "3"}));
   EXPECT_EQ(column(sentences(), 1), (std::vector<std::string>{first, third}));
@@ -194,7 +194,8 @@ TEST_F(ConversionRunTest, WritesOnlyHeadersWhenEverySetFails) {
   test::write_bytes(recordings_.file("d.pit"),
                     test::pitch_bytes({{test::kWordMark, 882}, {test::kSoundMark, 441},
                                        {test::kWordMark, 0}}));
-  ASSERT_EQ(run(), RunOutcome::completed);
+  // Nothing converted: the headers are written, and the run counts as failed.
+  ASSERT_EQ(run(), RunOutcome::failed);
 
   EXPECT_TRUE(sentences().empty());
   EXPECT_TRUE(words().empty());
