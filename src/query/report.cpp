@@ -1,13 +1,16 @@
 #include "query/report.h"
 
+#include <string_view>
+#include <unordered_map>
+
 #include "corpus/table_layout.h"
 #include "platform/encoding.h"
 #include "platform/file_io.h"
 #include "platform/run_lock.h"
 #include "platform/run_progress.h"
 #include "query/report_section.h"
-#include "query/result_freshness.h"
 #include "query/report_tables.h"
+#include "query/result_freshness.h"
 #include "tables/text_table.h"
 
 namespace zor {
@@ -52,9 +55,13 @@ RunOutcome write_report(const std::vector<ReportEntry>& entries, ReportOptions o
 
   RunOutcome outcome = RunOutcome::completed;
   ReportSectionWriter sections(tables, options, report);
+  // Entries stand for the result rows in file order: the k-th entry of a
+  // name is that name's k-th row, ticked or not.
+  std::unordered_map<std::string_view, size_t> seen;
   for (const ReportEntry& entry : entries) {
+    size_t occurrence = seen[entry.name]++;
     if (!entry.ticked) continue;
-    sections.write(entry.name);
+    sections.write(entry.name, occurrence);
     if (progress.item_done(waiting + "\n\n" + entry.name)) {
       outcome = RunOutcome::cancelled;
       break;

@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
-#include <memory>
 #include <cstdio>
+#include <memory>
+#include <span>
+#include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -98,7 +101,10 @@ class ReportSectionWriter::Impl {
   Impl(const ReportTables& tables, ReportOptions options, TextFileWriter& report)
       : tables_(tables), options_(options), report_(report) {}
 
-  void write(std::string_view name, int result_row);
+  void write(std::string_view name, int result_row, std::span<const int> distribution_rows);
+  // The distribution rows of the `occurrence`-th result row named `name`.
+  std::span<const int> distribution_run(std::string_view name, std::span<const int> result_rows,
+                                        size_t occurrence);
 
  private:
   // A distribution can be long: the text goes to the file in pieces.
@@ -114,7 +120,7 @@ class ReportSectionWriter::Impl {
                      const DetailMarks& marks);
   void write_detail(const std::string& caption, std::string_view number, std::string_view mark,
                     std::optional<std::string_view> text);
-  void write_distribution(std::string_view name, std::string_view type);
+  void write_distribution(std::span<const int> rows, std::string_view type);
 
   const ReportTables& tables_;
   ReportOptions options_;
@@ -124,9 +130,37 @@ class ReportSectionWriter::Impl {
   // allocated afresh, its pages would be cleared for every section again.
   std::vector<std::pair<long long, size_t>> counted_;
   std::vector<CountedHit> hits_;
+  // For names that several result rows share: where each one's run of
+  // distribution rows begins, by name.
+  std::unordered_map<std::string, std::vector<size_t>> run_starts_;
 };
 
-void ReportSectionWriter::Impl::write(std::string_view name, int result_row) {
+std::span<const int> ReportSectionWriter::Impl::distribution_run(std::string_view name,
+                                                                 std::span<const int> result_rows,
+                                                                 size_t occurrence) {
+  std::span<const int> rows = tables_.result_dev.rows(name);
+  if (result_rows.size() == 1) return rows;
+  // The query writes each specification's hits together, in the order of
+  // the result rows, and as many as the row counts.
+  auto [found, made] = run_starts_.try_emplace(std::string(name));
+  std::vector<size_t>& starts = found->second;
+  if (made) {
+    const TextTable& result = tables_.result.table();
+    size_t start = 0;
+    for (int row : result_rows) {
+      starts.push_back(start);
+      int count = truncated(read_number(text_of(result.cell(row, result_column::kCount))));
+      start += static_cast<size_t>(std::max(count, 0));
+    }
+    starts.push_back(start);
+  }
+  size_t begin = std::min(starts[occurrence], rows.size());
+  size_t end = std::min(starts[occurrence + 1], rows.size());
+  return rows.subspan(begin, end - begin);
+}
+
+void ReportSectionWriter::Impl::write(std::string_view name, int result_row,
+                                      std::span<const int> distribution_rows) {
   static const std::string kCount = to_cp1250("ÖSSZ(db):\t");
   static const std::string kMean = to_cp1250("ÁTL.(ms):\t");
   const TextTable& result = tables_.result.table();
@@ -140,7 +174,7 @@ void ReportSectionWriter::Impl::write(std::string_view name, int result_row) {
   out_.append(kLineEnd);
   write_extreme("MIN.(ms):\t", text_of(result.cell(result_row, result_column::kMin)));
   write_extreme("MAX.(ms):\t", text_of(result.cell(result_row, result_column::kMax)));
-  if (options_.distribution) write_distribution(name, type);
+  if (options_.distribution) write_distribution(distribution_rows, type);
   out_.append(59, '-').append(kLineEnd).append(kLineEnd);
   flush(0);
 }
@@ -180,11 +214,11 @@ void ReportSectionWriter::Impl::write_detail(const std::string& caption, std::st
 // One pass over the specification's distribution rows: the largest interval
 // value gives the intervals shown, and each row goes to the interval whose
 // upper bound equals its value exactly (20 and 20.0 alike), in file order.
-void ReportSectionWriter::Impl::write_distribution(std::string_view name, std::string_view type) {
+void ReportSectionWriter::Impl::write_distribution(std::span<const int> rows,
+                                                   std::string_view type) {
   static const std::string kCaption = to_cp1250("ELOSZLÁSOK(db):\r\n");
   out_.append(kCaption);
   const TextTable& dev = tables_.result_dev.table();
-  std::span<const int> rows = tables_.result_dev.rows(name);
 
   int top = 0;
   for (int row : rows) top = std::max(top, truncated(read_number(text_of(dev.cell(row, distribution_column::kInterval)))));
@@ -233,10 +267,10 @@ ReportSectionWriter::ReportSectionWriter(const ReportTables& tables, ReportOptio
 
 ReportSectionWriter::~ReportSectionWriter() = default;
 
-void ReportSectionWriter::write(std::string_view name) {
+void ReportSectionWriter::write(std::string_view name, size_t occurrence) {
   std::span<const int> rows = tables_.result.rows(name);
-  if (rows.empty()) return;
-  impl_->write(name, rows.front());
+  if (occurrence >= rows.size()) return;
+  impl_->write(name, rows[occurrence], impl_->distribution_run(name, rows, occurrence));
 }
 
 }  // namespace zor

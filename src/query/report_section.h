@@ -17,9 +17,10 @@ class ReportSectionWriter {
   ReportSectionWriter(const ReportTables& tables, ReportOptions options, TextFileWriter& report);
   ~ReportSectionWriter();
 
-  // Writes the section of the first result row named `name`; nothing when
-  // the result table has no such row.
-  void write(std::string_view name);
+  // Writes the section of the `occurrence`-th (0-based) result row named
+  // `name`, with its own run of distribution rows; nothing when the result
+  // table has no such row.
+  void write(std::string_view name, size_t occurrence);
 
  private:
   class Impl;

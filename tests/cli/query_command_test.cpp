@@ -2,6 +2,7 @@
 // statuses and the messages on stderr.
 #include <gtest/gtest.h>
 
+#include "platform/encoding.h"
 #include "query/specification_list.h"
 #include "query_cli_support.h"
 #include "query/query_test_support.h"
@@ -97,6 +98,25 @@ TEST_F(QueryCommand, ATableWithoutAColumnTheRunReadsIsRefusedByName) {
   EXPECT_EQ(run_program(zor_cli() + " report --quiet" + out_dir(), dir, errors), 1);
   EXPECT_NE(errors.find("hiányzik a(z) EREDMENY_ATLAG oszlop (a 4. helyen)"), std::string::npos)
       << errors;
+}
+
+TEST_F(QueryCommand, TwoSpecificationsOfOneNameAreReportedEachWithItsOwnFigures) {
+  SpecificationList specs;
+  specs.append(sound_spec("same", "<V>"));
+  specs.append(sound_spec("same", "<C>"));
+  ASSERT_TRUE(save_specifications(specs, dir.file("same.txt")));
+  ASSERT_EQ(query(out_dir() + " --quiet --specs " + shell_quoted(dir.file("same.txt"))), 0) << errors;
+  ASSERT_EQ(run_program(zor_cli() + " report --quiet --distribution" + out_dir(), dir, errors), 0)
+      << errors;
+  const std::string report = read_bytes(dir.path() / "output.txt");
+  const std::string mean = to_cp1250("ÁTL.(ms):\t");
+  size_t first = report.find(mean);
+  size_t second = report.find(mean, first + 1);
+  ASSERT_NE(second, std::string::npos) << report;
+  EXPECT_EQ(report.substr(first + mean.size(), 5), "   30");
+  EXPECT_EQ(report.substr(second + mean.size(), 5), "   20");
+  // Each section counts only its own hit.
+  EXPECT_EQ(report.find("  20-  30:\t    1 \r\n", second), std::string::npos) << report;
 }
 
 TEST_F(QueryCommand, AnEmptySpecificationFileIsRefused) {

@@ -153,12 +153,25 @@ TEST_F(ReportTest, DistributionDetailsCarryTheValueOnTheMeasuredUnitOnly) {
             std::string::npos);
 }
 
-TEST_F(ReportTest, ReportsTheFirstRowOfANameForEveryTickedEntry) {
-  set_result("V1\tH\t12\t73\t40;2;2;1\t140;5;2;1\r\nV1\tH\t99\t99\t99;2;2;1\t99;5;2;1\r\n");
-  std::string section = report_text({"SPEC.NEV: V1", "ÖSSZ(db):\t   12", "ÁTL.(ms):\t   73",
-                                     "MIN.(ms):\t   40", "MAX.(ms):\t  140"}) +
-                        kSeparator;
-  EXPECT_EQ(report({{"V1"}, {"V1"}}, {}), section + section);
+TEST_F(ReportTest, EachRowOfASharedNameHasItsOwnFiguresAndDistribution) {
+  // Two specifications named V1: the first with two hits, the second with
+  // one; each owns its run of distribution rows.
+  set_result("V1\tH\t2\t25\t20;2;2;1\t30;5;2;1\r\nV1\tH\t1\t40\t40;6;2;1\t40;6;2;1\r\n");
+  set_result_dev("V1\tH\t20\t20;2;2;1\r\nV1\tH\t30\t30;5;2;1\r\nV1\tH\t40\t40;6;2;1\r\n");
+  std::string first = report_text({"SPEC.NEV: V1", "ÖSSZ(db):\t    2", "ÁTL.(ms):\t   25",
+                                   "MIN.(ms):\t   20", "MAX.(ms):\t   30", "ELOSZLÁSOK(db):",
+                                   "   0-  10:\t    0 ", "  10-  20:\t    1 ",
+                                   "  20-  30:\t    1 "}) +
+                      kSeparator;
+  std::string second = report_text({"SPEC.NEV: V1", "ÖSSZ(db):\t    1", "ÁTL.(ms):\t   40",
+                                    "MIN.(ms):\t   40", "MAX.(ms):\t   40", "ELOSZLÁSOK(db):",
+                                    "   0-  10:\t    0 ", "  10-  20:\t    0 ",
+                                    "  20-  30:\t    0 ", "  30-  40:\t    1 "}) +
+                       kSeparator;
+  ReportOptions distribution{false, true};
+  EXPECT_EQ(report({{"V1"}, {"V1"}}, distribution), first + second);
+  // An unticked first row still owns its run.
+  EXPECT_EQ(report({{"V1", false}, {"V1"}}, distribution), second);
 }
 
 TEST_F(ReportTest, PrintsTextsLongerThanTheFieldWidthInFull) {
