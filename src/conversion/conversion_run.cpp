@@ -60,6 +60,7 @@ class ConversionRun {
 
   std::string mismatch_list_;
   std::string open_failure_list_;
+  std::string early_end_list_;
   std::int64_t word_number_ = 1;
   std::int64_t sound_number_ = 0;
   SoundSpan sentence_, word_;
@@ -123,7 +124,8 @@ RunOutcome ConversionRun::run() {
   // The tables of a run that converted nothing are written as always, but a
   // script must not take them for a corpus.
   if (converted == 0) return RunOutcome::failed;
-  return converted < input_.recordings.size() ? RunOutcome::partial : RunOutcome::completed;
+  const bool all_whole = converted == input_.recordings.size() && early_end_list_.empty();
+  return all_whole ? RunOutcome::completed : RunOutcome::partial;
 }
 
 bool ConversionRun::open_tables() {
@@ -158,6 +160,10 @@ void ConversionRun::convert_recording(std::int64_t sentence_number, const std::s
   if (!word_.labels.empty()) {
     write_word_row(sentence_number);
     ++word_number_;
+  }
+  if (size_t line = reader_.early_end_line()) {
+    early_end_list_.append(wav_path).append(": ").append(std::to_string(line));
+    early_end_list_.append(to_cp1250(". sor\n"));
   }
   reader_.close_set();
   sentences_.write(row_.add(sentence_number)
@@ -210,6 +216,12 @@ void ConversionRun::report_skipped() {
     host_.show_message(to_cp1250("Nem tudtam megyitni a négyes minden elemét:\n") +
                            open_failure_list_,
                        "Hiba 2...");
+  }
+  if (!early_end_list_.empty()) {
+    host_.show_message(to_cp1250("Üres címke zárta le idő előtt a mondatot (a címkeállomány "
+                                 "sora):\n") +
+                           early_end_list_,
+                       "Hiba 3...");
   }
 }
 

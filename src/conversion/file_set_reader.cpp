@@ -189,6 +189,12 @@ std::string FileSetReader::next_sound() {
   return current_;
 }
 
+size_t FileSetReader::early_end_line() const {
+  if (next_line_ == 0 || !label_lines_[next_line_ - 1].label.empty()) return 0;
+  if (static_cast<size_t>(sound_index_) + 1 >= sound_boundaries_.size()) return 0;
+  return next_line_ + 1;
+}
+
 void FileSetReader::update_place(int& place, LookAhead& memo, bool (*test)(std::string_view)) {
   if (place == -1) {
     place = 0;

@@ -34,6 +34,11 @@ class FileSetReader {
 
   // The next sound's label, with its long mark; "" ends the sentence.
   std::string next_sound();
+  // After next_sound returned the empty text: the label-file line (1-based,
+  // the header being line 1) whose empty label ended the sentence before its
+  // last sound boundary, a blank line or one cut by a zero byte; 0 when the
+  // sentence ended where it should.
+  size_t early_end_line() const;
   // n = -1..-3: the labels handed out before the current one; n = 1..3: the
   // labels of the following lines of the label file (a pause that is the last
   // line counts as no sound). Other n give "". A following sound's length

@@ -248,10 +248,31 @@ TEST_F(ConversionRunTest, EndsASentenceAtAnEmptyDataLine) {
   std::vector<std::string> lines = {test::label_line("a"), test::label_line("b"), "",
                                     test::label_line("d"), test::label_line("_")};
   test::write_bytes(recordings_.file("s.imf"), test::label_file_text(5, lines));
-  ASSERT_EQ(run(), RunOutcome::completed);
+  ASSERT_EQ(run(), RunOutcome::partial);
   EXPECT_EQ(column(sounds(), 3), (std::vector<std::string>{"a", "b"}));
   EXPECT_EQ(column(words(), 3), std::vector<std::string>{"ab"});
   EXPECT_EQ(column(sentences(), 3), std::vector<std::string>{"ab"});
+  // The user learns where: the blank line is line 4 of the label file.
+  EXPECT_EQ(host_.messages,
+            (std::vector<ShownText>{{to_cp1250("Üres címke zárta le idő előtt a mondatot (a "
+                                               "címkeállomány sora):\n") +
+                                         wav + ": 4. sor\n",
+                                     "Hiba 3..."}}));
+}
+
+TEST_F(ConversionRunTest, AZeroByteEndsASentenceEarlyAndIsListedButNotTheFinalPause) {
+  std::string cut = add("cut", {{{"a", "b", "c"}}});
+  std::string line = test::label_line("b");
+  line.insert(line.find("<b>"), 1, '\0');
+  test::write_bytes(recordings_.file("cut.imf"),
+                    test::label_file_text(4, {test::label_line("a"), line, test::label_line("c"),
+                                              test::label_line("_")}));
+  add("whole", {{{"o", "k"}}});
+  ASSERT_EQ(run(), RunOutcome::partial);
+  ASSERT_EQ(host_.messages.size(), 1u) << host_.messages[0].text;
+  EXPECT_EQ(host_.messages[0].caption, "Hiba 3...") << host_.messages[0].text;
+  EXPECT_EQ(host_.messages[0].text.substr(host_.messages[0].text.find('\n') + 1),
+            cut + ": 3. sor\n");
 }
 
 TEST_F(ConversionRunTest, CancelFinishesTheCurrentRecordingAndStillListsSkips) {
