@@ -1,6 +1,8 @@
 #include "conversion/conversion_run.h"
 
 #include <array>
+#include <cerrno>
+#include <cstring>
 
 #include "conversion/file_set_reader.h"
 #include "conversion/phonetics.h"
@@ -43,7 +45,9 @@ class ConversionRun {
   RunOutcome run();
 
  private:
-  bool open_tables();
+  // The tables that cannot be opened, each with the system's reason; empty
+  // when all three are open.
+  std::string open_tables();
   void convert_recording(std::int64_t sentence_number, const std::string& wav_path);
   void write_word_row(std::int64_t sentence_number);
   void write_sound_row(std::int64_t sentence_number, const std::string& label, double duration);
@@ -85,8 +89,9 @@ RunOutcome ConversionRun::run() {
   RunLock lock;
   if (!input_.lock_path.empty() && !lock_outputs(lock, input_.lock_path, host_))
     return RunOutcome::refused;
-  if (!open_tables()) {
-    host_.show_message("Sikerelen nyitas!");
+  if (std::string failed = open_tables(); !failed.empty()) {
+    // The caption every user knows, then which table and why.
+    host_.show_message("Sikerelen nyitas!\n" + failed);
     return RunOutcome::failed;
   }
 
@@ -128,15 +133,19 @@ RunOutcome ConversionRun::run() {
   return all_whole ? RunOutcome::completed : RunOutcome::partial;
 }
 
-bool ConversionRun::open_tables() {
+std::string ConversionRun::open_tables() {
   // The three tables are one output: when one cannot be opened, the previous
   // three stay as they were.
-  bool sentences = sentences_.open_replacing(input_.sentences_path);
-  bool words = words_.open_replacing(input_.words_path);
-  bool sounds = sounds_.open_replacing(input_.sounds_path);
-  if (sentences && words && sounds) return true;
+  std::string failed;
+  for (auto [writer, path] : {std::pair{&sentences_, &input_.sentences_path},
+                              std::pair{&words_, &input_.words_path},
+                              std::pair{&sounds_, &input_.sounds_path}}) {
+    if (!writer->open_replacing(*path))
+      failed.append(*path).append(": ").append(std::strerror(errno)).push_back('\n');
+  }
+  if (failed.empty()) return failed;
   for (TextFileWriter* writer : {&sentences_, &words_, &sounds_}) writer->discard();
-  return false;
+  return failed;
 }
 
 void ConversionRun::convert_recording(std::int64_t sentence_number, const std::string& wav_path) {

@@ -15,6 +15,10 @@ TEST(ProgramInfo, VersionsAndUnknownWords) {
             kExitCompleted);
   EXPECT_EQ(read_bytes(dir.path() / "v.txt").rfind("zor-cli ", 0), 0u);
 
+  // The path printed into a full disk is lost: not a success.
+  EXPECT_EQ(run_program("(" + zor_cli() + " --version > /dev/full)", dir, errors), kExitFailed);
+  EXPECT_NE(errors.find("Cannot write to standard output"), std::string::npos) << errors;
+
   EXPECT_EQ(run_program(zor_cli() + " konvert", dir, errors), kExitUsage);
   EXPECT_NE(errors.find("Unknown subcommand konvert"), std::string::npos) << errors;
 

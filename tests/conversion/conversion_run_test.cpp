@@ -159,7 +159,9 @@ TEST_F(ConversionRunTest, AnOutputThatCannotBeOpenedLeavesThePreviousTables) {
   test::write_bytes(input_.sentences_path, "old sentences");
   input_.words_path = out_.file("missing/out_words.txt");
   EXPECT_EQ(run(), RunOutcome::failed);
-  EXPECT_EQ(host_.message_texts(), std::vector<std::string>{"Sikerelen nyitas!"});
+  EXPECT_EQ(host_.message_texts(),
+            std::vector<std::string>{"Sikerelen nyitas!\n" + input_.words_path +
+                                     ": No such file or directory\n"});
   EXPECT_TRUE(host_.progress_titles.empty());
   EXPECT_EQ(read_bytes(input_.sentences_path), "old sentences");
   EXPECT_FALSE(std::filesystem::exists(input_.sounds_path));

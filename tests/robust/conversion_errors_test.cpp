@@ -44,7 +44,9 @@ TEST_P(ConversionErrors, AFullDeviceFailsTheRunAndNamesTheTable) {
 TEST_P(ConversionErrors, AMissingFolderStopsTheRunBeforeItStarts) {
   table_path(GetParam()) = dir_.file("gone/out.txt");
   EXPECT_EQ(run_conversion(input_, tree_, host_), RunOutcome::failed);
-  EXPECT_EQ(host_.message_texts(), std::vector<std::string>{"Sikerelen nyitas!"});
+  EXPECT_EQ(host_.message_texts(),
+            std::vector<std::string>{"Sikerelen nyitas!\n" + dir_.file("gone/out.txt") +
+                                     ": No such file or directory\n"});
   EXPECT_TRUE(host_.progress_titles.empty());
 }
 
