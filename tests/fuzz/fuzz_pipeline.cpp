@@ -15,6 +15,7 @@
 #include "corpus/output_names.h"
 #include "fuzz_files.h"
 #include "platform/paths.h"
+#include "platform/run_lock.h"
 #include "corpus/label_tree.h"
 #include "query/query_run.h"
 #include "query/report.h"
@@ -56,9 +57,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   tree.build_default_tree();
   OutputNames names = build_output_names(directory_part(wav), "out.txt");
   ConversionInput conversion{{{file_name_part(wav), directory_part(wav)}},
-                             names.sentences, names.words, names.sounds};
+                             names.sentences, names.words, names.sounds,
+                             run_lock_path(names.report)};
   test::FakeHost host;
-  fuzz::expect(run_conversion(conversion, tree, host) == RunOutcome::completed, "the conversion failed");
+  // A set that is skipped leaves nothing converted, and the run counts as
+  // failed; it must then have said so. A label that ends the sentence early
+  // makes the run partial.
+  const RunOutcome converted = run_conversion(conversion, tree, host);
+  if (converted == RunOutcome::failed) {
+    fuzz::expect(!host.messages.empty() && host.messages.back().caption.starts_with("Hiba "),
+                 "the conversion failed without listing the set");
+    return 0;
+  }
+  fuzz::expect(converted == RunOutcome::completed || converted == RunOutcome::partial,
+               "the conversion failed");
 
   SpecificationList specifications;
   fuzz::expect(load_specifications(specifications,
