@@ -118,6 +118,18 @@ std::unique_ptr<ProgressWindow> TerminalHost::make_progress(const std::string& t
   return std::make_unique<TerminalProgress>(title, show_bar);
 }
 
+std::string TerminalHost::remedy(Remedy what) const {
+  switch (what) {
+    case Remedy::list_recordings:
+      return to_cp1250("Adja meg a hangfájlokat (WAV...) vagy a --list kapcsolót!");
+    case Remedy::define_labels: return to_cp1250("Adjon meg címkefát a --labels kapcsolóval!");
+    case Remedy::define_specifications:
+      return to_cp1250("Adja meg a specifikációkat a --specs kapcsolóval!");
+    case Remedy::convert_first: return to_cp1250("Kérem futtassa előbb a zor-cli convert parancsot.");
+  }
+  return RunHost::remedy(what);
+}
+
 void TerminalHost::open_document(const std::string& path) {
   if (!opens_documents_) return;
   if (!open_with_default_viewer(path)) {

@@ -18,6 +18,8 @@ class TerminalHost : public RunHost {
   void show_message(const std::string& text, const std::string& caption) override;
   std::unique_ptr<ProgressWindow> make_progress(const std::string& title) override;
   void open_document(const std::string& path) override;
+  // Names the options instead of the wizard's pages and buttons.
+  std::string remedy(Remedy what) const override;
   // Off: open_document leaves the file alone (the caller names it instead).
   void set_opens_documents(bool opens) { opens_documents_ = opens; }
 

@@ -79,11 +79,11 @@ RunOutcome ConversionRun::run() {
     return RunOutcome::declined;
   }
   if (input_.recordings.empty()) {
-    host_.show_message(to_cp1250("Nincs hangfájl megadva! Lapozzon az 1. oldalra!"));
+    host_.show_message(to_cp1250("Nincs hangfájl megadva! ") + host_.remedy(Remedy::list_recordings));
     return RunOutcome::refused;
   }
   if (tree_.is_empty()) {
-    host_.show_message(to_cp1250("Nincs környezet megadva! Lapozzon az 2. oldalra!"));
+    host_.show_message(empty_label_tree_message(host_.remedy(Remedy::define_labels)));
     return RunOutcome::refused;
   }
   RunLock lock;
@@ -111,7 +111,7 @@ RunOutcome ConversionRun::run() {
     if (result != SetResult::opened) {
       std::string& list =
           result == SetResult::count_mismatch ? mismatch_list_ : open_failure_list_;
-      list.append(wav_path).push_back('\n');
+      list.append(wav_path).append(": ").append(reader_.problem()).push_back('\n');
       reader_.close_set();
       continue;
     }

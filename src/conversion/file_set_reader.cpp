@@ -1,6 +1,7 @@
 #include "conversion/file_set_reader.h"
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -51,9 +52,27 @@ std::uint32_t little_endian_u32(const std::string& bytes, size_t offset) {
   return byte(0) | byte(1) << 8 | byte(2) << 16 | byte(3) << 24;
 }
 
+// A refused input file in words: the OS's own text for a failed open.
+std::string_view problem_words(const InputError& error) {
+  switch (error.problem) {
+    case InputProblem::not_a_file: return "nem közönséges állomány";
+    case InputProblem::too_large: return "túl nagy";
+    case InputProblem::read_failed: return "olvasási hiba";
+    case InputProblem::none:
+    case InputProblem::cannot_open: break;
+  }
+  return std::strerror(error.os_error);
+}
+
 }  // namespace
 
+SetResult FileSetReader::fail(SetResult result, std::string_view problem_utf8) {
+  problem_ = to_cp1250(problem_utf8);
+  return result;
+}
+
 SetResult FileSetReader::open_set(std::string_view wav_path) {
+  problem_.clear();
   SetResult result = read_set(FileSet::of_recording(wav_path));
   // The label lines are kept only for a set that is going to be read.
   if (result != SetResult::opened) close_set();
@@ -76,7 +95,11 @@ SetResult FileSetReader::read_set(const FileSet& files) {
 
   label_lines_.clear();
   line_views_.clear();
-  if (!read_file_bytes(files.label_path, label_bytes_)) return SetResult::cannot_open;
+  InputError error;
+  if (!read_file_bytes(files.label_path, label_bytes_, kMaxInputBytes, &error)) {
+    return fail(SetResult::cannot_open,
+                "az .imf állomány nem nyitható meg (" + std::string(problem_words(error)) + ")");
+  }
   split_text_line_views(label_bytes_, line_views_);
   std::string_view header = line_views_.empty() ? std::string_view() : line_views_.front();
   if (SetResult result = read_label_header(header); result != SetResult::opened) return result;
@@ -85,12 +108,19 @@ SetResult FileSetReader::read_set(const FileSet& files) {
   }
   // A corrupt file whose positions go backwards would give wrapped-around
   // durations; it is rejected with the other damaged pitch-mark files.
-  if (!std::is_sorted(sound_boundaries_.begin(), sound_boundaries_.end())) {
-    return SetResult::bad_pitch_records;
+  if (auto back = std::is_sorted_until(sound_boundaries_.begin(), sound_boundaries_.end());
+      back != sound_boundaries_.end()) {
+    return fail(SetResult::bad_pitch_records,
+                "a .pit állomány hanghatárai visszafelé haladnak (a " +
+                    std::to_string(back - sound_boundaries_.begin() + 1) + ". hanghatárnál)");
   }
-  if (sound_boundaries_.empty()) return SetResult::no_sound_boundary;
+  if (sound_boundaries_.empty()) {
+    return fail(SetResult::no_sound_boundary, "a .pit állományban nincs hanghatár");
+  }
   if (static_cast<long long>(sound_boundaries_.size()) != sound_count_) {
-    return SetResult::count_mismatch;
+    return fail(SetResult::count_mismatch,
+                "az .imf állomány " + std::to_string(sound_count_) + " hangot ír, a .pit állományban " +
+                    std::to_string(sound_boundaries_.size()) + " hanghatár van");
   }
   read_sentence_text(files.text_path);
   // Every sound is looked at up to seven times (itself, look-aheads,
@@ -104,11 +134,14 @@ SetResult FileSetReader::read_set(const FileSet& files) {
 }
 
 SetResult FileSetReader::read_label_header(std::string_view header) {
-  if (!header.starts_with(kHeaderStart)) return SetResult::bad_label_header;
+  if (!header.starts_with(kHeaderStart)) {
+    return fail(SetResult::bad_label_header, "az .imf állomány első sora nem \"matrix\" szóval kezdődik");
+  }
   size_t first = header.find('<');
-  if (first == std::string_view::npos) return SetResult::bad_label_header;
-  size_t second = header.find('<', first + 1);
-  if (second == std::string_view::npos) return SetResult::bad_label_header;
+  size_t second = first == std::string_view::npos ? first : header.find('<', first + 1);
+  if (second == std::string_view::npos) {
+    return fail(SetResult::bad_label_header, "az .imf állomány első sorából hiányzik a hangok száma");
+  }
   // The number after the first "<" is not used.
   sound_count_ = read_c_int(header.substr(second + 1));
   return SetResult::opened;
@@ -117,11 +150,23 @@ SetResult FileSetReader::read_label_header(std::string_view header) {
 SetResult FileSetReader::read_pitch_marks(std::string_view path) {
   std::error_code error;
   std::uintmax_t file_bytes = std::filesystem::file_size(native_file_name(path), error);
-  if (!error && file_bytes > kMaxPitchFileBytes) return SetResult::bad_pitch_records;
+  constexpr std::string_view kTooLarge = "a .pit állomány túl nagy (64 MiB fölött)";
+  if (!error && file_bytes > kMaxPitchFileBytes) return fail(SetResult::bad_pitch_records, kTooLarge);
   std::string bytes;
-  if (!read_file_bytes(path, bytes, kMaxPitchFileBytes)) return SetResult::cannot_open;
-  if (bytes.size() < kPitchHeaderSize) return SetResult::bad_pitch_records;
-  if (little_endian_u32(bytes, 0) != kPitchMagic) return SetResult::bad_pitch_magic;
+  InputError input_error;
+  if (!read_file_bytes(path, bytes, kMaxPitchFileBytes, &input_error)) {
+    if (input_error.problem == InputProblem::too_large) {
+      return fail(SetResult::bad_pitch_records, kTooLarge);
+    }
+    return fail(SetResult::cannot_open,
+                "a .pit állomány nem nyitható meg (" + std::string(problem_words(input_error)) + ")");
+  }
+  if (bytes.size() < kPitchHeaderSize) {
+    return fail(SetResult::bad_pitch_records, "a .pit állomány rövidebb a 36 bájtos fejlécnél");
+  }
+  if (little_endian_u32(bytes, 0) != kPitchMagic) {
+    return fail(SetResult::bad_pitch_magic, "a .pit állomány azonosítója hibás (nem periódusjel-állomány)");
+  }
   size_t records = (bytes.size() - kPitchHeaderSize) / kPitchRecordSize;
   for (size_t r = 0; r < records; ++r) {
     size_t offset = kPitchHeaderSize + r * kPitchRecordSize;

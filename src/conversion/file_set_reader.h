@@ -30,6 +30,9 @@ class FileSetReader {
  public:
   // Call close_set afterwards whatever the result.
   SetResult open_set(std::string_view wav_path);
+  // Why the last open_set failed: which side file and which check, in the
+  // wizard's language (Windows-1250); "" after a set that opened.
+  const std::string& problem() const { return problem_; }
   void close_set();
 
   // The next sound's label, with its long mark; "" ends the sentence.
@@ -59,6 +62,7 @@ class FileSetReader {
 
  private:
   SetResult read_set(const FileSet& files);
+  SetResult fail(SetResult result, std::string_view problem_utf8);
   SetResult read_label_header(std::string_view header);
   SetResult read_pitch_marks(std::string_view path);
   void read_sentence_text(std::string_view path);
@@ -92,6 +96,7 @@ class FileSetReader {
   LookAhead vowel_look_ahead_;
   LookAhead consonant_look_ahead_;
 
+  std::string problem_;
   int sound_count_ = 0;
   std::vector<std::uint32_t> sound_boundaries_;
   std::vector<std::uint32_t> word_boundaries_;

@@ -262,8 +262,8 @@ bool load_label_tree(LabelTree& tree, std::string_view path) {
   return true;
 }
 
-std::string empty_label_tree_message() {
-  return to_cp1250("Nincs környezet megadva! Lapozzon az 2. oldalra!");
+std::string empty_label_tree_message(std::string_view remedy) {
+  return to_cp1250("Nincs környezet megadva! ").append(remedy);
 }
 
 }  // namespace zor

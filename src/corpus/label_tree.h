@@ -87,8 +87,8 @@ bool load_label_tree(LabelTree& tree, std::string_view path);
 
 inline constexpr std::string_view kDefaultLabelTreeFile = "hangcimkek.txt";
 
-// The refusal of every command that needs a label tree while it is empty
-// (Windows-1250).
-std::string empty_label_tree_message();
+// The refusal of every command that needs a label tree while it is empty,
+// ending in the remedy's sentence (Windows-1250).
+std::string empty_label_tree_message(std::string_view remedy);
 
 }  // namespace zor

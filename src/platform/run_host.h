@@ -25,6 +25,15 @@ class ProgressWindow {
   virtual void Close() = 0;
 };
 
+// What the user does to give a run what it lacks. The wizard names its page
+// or button; a command line names its options instead.
+enum class Remedy {
+  list_recordings,        // no recording was given
+  define_labels,          // the label tree is empty
+  define_specifications,  // no specification was given
+  convert_first,          // a corpus table is missing
+};
+
 class RunHost {
  public:
   virtual ~RunHost() = default;
@@ -36,7 +45,13 @@ class RunHost {
   virtual std::unique_ptr<ProgressWindow> make_progress(const std::string& title) = 0;
   // Opens a finished file in the desktop's default viewer.
   virtual void open_document(const std::string& path) = 0;
+  // The sentence that tells the user how to mend it; the wizard's words
+  // unless the host has its own.
+  virtual std::string remedy(Remedy what) const;
 };
+
+// The wizard's words for a remedy (Windows-1250).
+std::string wizard_remedy(Remedy what);
 
 // How a run ended, for hosts that report it (the CLI's exit status).
 enum class RunOutcome {

@@ -17,8 +17,8 @@ bool load_table(TextTable& table, const std::string& path) {
   return table.load(path);
 }
 
-std::string table_missing_message(const std::string& path) {
-  return "A '" + path + to_cp1250("' \nállományt nem lehet megnyitni! Kérem használja az 1. Konverzió gombot.");
+std::string table_missing_message(const std::string& path, const RunHost& host) {
+  return "A '" + path + to_cp1250("' \nállományt nem lehet megnyitni! ") + host.remedy(Remedy::convert_first);
 }
 
 std::string output_missing_message(const std::string& path) {
@@ -35,7 +35,8 @@ RunOutcome run_query(const std::vector<Specification>& specifications, const Out
                        to_cp1250("Lekérdezés indítása...")))
     return RunOutcome::declined;
   if (specifications.empty()) {
-    host.show_message(to_cp1250("Nincs egyetlen specifikácó sem megadva! Lapozzon az 3. oldalra!"));
+    host.show_message(to_cp1250("Nincs egyetlen specifikácó sem megadva! ") +
+                      host.remedy(Remedy::define_specifications));
     return RunOutcome::refused;
   }
 
@@ -69,9 +70,9 @@ RunOutcome run_query(const std::vector<Specification>& specifications, const Out
   const ResultWriter::Opened opened = writer.open(names.result, names.result_dev);
   if (!sentences_loaded || !words_loaded || !sounds_loaded || !opened.result ||
       !opened.distribution) {
-    if (!sentences_loaded) host.show_message(table_missing_message(names.sentences));
-    if (!words_loaded) host.show_message(table_missing_message(names.words));
-    if (!sounds_loaded) host.show_message(table_missing_message(names.sounds));
+    if (!sentences_loaded) host.show_message(table_missing_message(names.sentences, host));
+    if (!words_loaded) host.show_message(table_missing_message(names.words, host));
+    if (!sounds_loaded) host.show_message(table_missing_message(names.sounds, host));
     if (!opened.result) host.show_message(output_missing_message(names.result));
     if (!opened.distribution) host.show_message(output_missing_message(names.result_dev));
     writer.discard();

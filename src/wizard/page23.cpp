@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "platform/encoding.h"
+#include "platform/run_host.h"
 #include "wizard/kor_property_sheet.h"
 #include "wizard/page2.h"
 #include "wizard/page_buttons.h"
@@ -81,7 +82,7 @@ void CPage23::refresh_choices() {
   const zor::LabelTree* tree = label_tree_of(sheet_);
   if (!tree || !connections_.refresh_choices(*tree)) {
     zor::inform(sheet_ ? static_cast<QWidget*>(sheet_) : this,
-                QString::fromStdString(zor::from_cp1250(zor::empty_label_tree_message())));
+                QString::fromStdString(zor::from_cp1250(zor::empty_label_tree_message(zor::wizard_remedy(zor::Remedy::define_labels)))));
     return;
   }
   std::vector<std::string> entries = connections_.choice_entries();

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 
 #include "platform/encoding.h"
+#include "platform/run_host.h"
 #include "wizard/kor_property_sheet.h"
 #include "wizard/page2.h"
 #include "wizard/page23.h"
@@ -51,7 +52,7 @@ bool CPage3::load_specification_file(const std::string& cp1250_path) {
 std::optional<zor::SpecificationChoices> CPage3::dialog_choices() {
   const zor::LabelTree* tree = label_tree_of(sheet_);
   if (!tree || tree->is_empty()) {
-    zor::inform(this, QString::fromStdString(zor::from_cp1250(zor::empty_label_tree_message())));
+    zor::inform(this, QString::fromStdString(zor::from_cp1250(zor::empty_label_tree_message(zor::wizard_remedy(zor::Remedy::define_labels)))));
     return std::nullopt;
   }
   const zor::ConnectionList* connections = connections_of(sheet_);

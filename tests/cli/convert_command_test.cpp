@@ -54,7 +54,7 @@ std::set<std::string> listed_after(const std::string& heading, const std::string
   if (at == std::string::npos) return paths;
   for (const std::string& line : split_text_lines(output.substr(at + heading.size()))) {
     if (line.empty() || line[0] != '/') break;
-    paths.insert(line);
+    paths.insert(line.substr(0, line.rfind(": ")));
   }
   return paths;
 }
@@ -81,6 +81,14 @@ TEST(ConvertCommand, ListsEachBrokenSetUnderItsKindAndConvertsTheRest) {
   EXPECT_EQ(listed_after("Eltérés van a pit és az imf fájlban lévő hangok számában:\n", errors),
             mismatched);
   EXPECT_EQ(listed_after("Nem tudtam megyitni a négyes minden elemét:\n", errors), unopened);
+  // Each listed set says which side file and which check failed.
+  for (const char* reason : {"az .imf állomány nem nyitható meg (No such file or directory)",
+                             "a .pit állomány nem nyitható meg (No such file or directory)",
+                             "a .pit állomány rövidebb a 36 bájtos fejlécnél",
+                             "az .imf állomány első sora nem \"matrix\" szóval kezdődik",
+                             "a .pit állomány azonosítója hibás", "a .pit állományban nincs hanghatár",
+                             "hangot ír, a .pit állományban"})
+    EXPECT_NE(errors.find(reason), std::string::npos) << reason << "\n" << errors;
 
   // Every other recording is a sentence row numbered by its place in the list.
   std::vector<std::string> list = lines_of(corpus + "/list.txt");
@@ -125,6 +133,7 @@ TEST(ConvertCommand, ExitsWithTheStatusOfWhatWentWrong) {
     int status;
     std::string message;
   };
+  test::write_bytes(dir.path() / "empty.txt", "");
   const std::vector<Case> cases = {
       {"no recordings", "", kExitUsage, "--list or at least one WAV file"},
       {"list and WAV files", " --list x a.wav", kExitUsage, "excludes"},
@@ -134,12 +143,16 @@ TEST(ConvertCommand, ExitsWithTheStatusOfWhatWentWrong) {
       {"missing list", " --list " + shell_quoted(dir.file("lista.txt")), kExitFailed,
        "Cannot read the list file " + dir.file("lista.txt")},
       {"skipped recordings", " " + shell_quoted(corpus + "/s00001.wav") + " " + shell_quoted(dir.file("x.wav")),
-       kExitPartial, "Nem tudtam megyitni a négyes minden elemét:\n" + dir.file("x.wav") + "\n"},
+       kExitPartial, "Nem tudtam megyitni a négyes minden elemét:\n" + dir.file("x.wav") +
+           ": az .imf állomány nem nyitható meg (No such file or directory)\n"},
       {"nothing converted", " " + shell_quoted(dir.file("x.wav")), kExitFailed,
-       "Nem tudtam megyitni a négyes minden elemét:\n" + dir.file("x.wav") + "\n"},
+       "Nem tudtam megyitni a négyes minden elemét:\n" + dir.file("x.wav") +
+           ": az .imf állomány nem nyitható meg (No such file or directory)\n"},
       {"empty output folder", " --out-dir '' a.wav", kExitUsage, "must not be empty"},
       {"unknown option with a required one missing", " --bogus", kExitUsage,
        "Unknown option --bogus for convert"},
+      {"empty list", " --list " + shell_quoted(dir.file("empty.txt")), kExitFailed,
+       "Nincs hangfájl megadva! Adja meg a hangfájlokat (WAV...) vagy a --list kapcsolót!"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

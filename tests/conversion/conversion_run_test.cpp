@@ -181,7 +181,7 @@ TEST_F(ConversionRunTest, ListsSkippedSetsAndLeavesGapsInSentenceNumbers) {
   EXPECT_EQ(host_.messages,
             (std::vector<ShownText>{
                 {to_cp1250("Eltérés van a pit és az imf fájlban lévő hangok számában:\n") +
-                     mismatch + "\n",
+                     mismatch + to_cp1250(": az .imf állomány 9 hangot ír, a .pit állományban 3 hanghatár van\n"),
                  "Hiba 1..."}}));
 }
 
@@ -206,10 +206,13 @@ TEST_F(ConversionRunTest, WritesOnlyHeadersWhenEverySetFails) {
   EXPECT_EQ(host_.messages,
             (std::vector<ShownText>{
                 {to_cp1250("Eltérés van a pit és az imf fájlban lévő hangok számában:\n") + c +
-                     "\n",
+                     to_cp1250(": az .imf állomány 3 hangot ír, a .pit állományban 2 hanghatár van\n"),
                  "Hiba 1..."},
-                {to_cp1250("Nem tudtam megyitni a négyes minden elemét:\n") + a + "\n" + b + "\n" +
-                     d + "\n",
+                // Which side file and which check, so that the user knows what to mend.
+                {to_cp1250("Nem tudtam megyitni a négyes minden elemét:\n") + a +
+                     to_cp1250(": az .imf állomány nem nyitható meg (No such file or directory)\n") + b +
+                     to_cp1250(": a .pit állomány rövidebb a 36 bájtos fejlécnél\n") + d +
+                     to_cp1250(": a .pit állomány hanghatárai visszafelé haladnak (a 2. hanghatárnál)\n"),
                  "Hiba 2..."}}));
 }
 
@@ -290,7 +293,8 @@ TEST_F(ConversionRunTest, CancelFinishesTheCurrentRecordingAndStillListsSkips) {
   EXPECT_EQ(host_.messages,
             (std::vector<ShownText>{
                 {to_cp1250("A konverzió megszakítva!"), ""},
-                {to_cp1250("Nem tudtam megyitni a négyes minden elemét:\n") + missing + "\n",
+                {to_cp1250("Nem tudtam megyitni a négyes minden elemét:\n") + missing +
+                     to_cp1250(": az .imf állomány nem nyitható meg (No such file or directory)\n"),
                  "Hiba 2..."}}));
   EXPECT_EQ(host_.progress_calls.back(), "Close");
 }

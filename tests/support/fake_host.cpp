@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/encoding.h"
+
 namespace zor::test {
 namespace {
 
@@ -67,6 +69,10 @@ std::vector<std::string> FakeHost::message_texts() const {
   std::vector<std::string> texts;
   for (const ShownText& message : messages) texts.push_back(message.text);
   return texts;
+}
+
+void PrintTo(const ShownText& shown, std::ostream* out) {
+  *out << "{\"" << from_cp1250(shown.text) << "\", \"" << from_cp1250(shown.caption) << "\"}";
 }
 
 }  // namespace zor::test

@@ -2,6 +2,7 @@
 // A RunHost for tests: answers questions from a script, records every
 // question, message and progress call, and can cancel after a number of steps.
 #include <deque>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,8 @@ struct ShownText {
   std::string caption;
   bool operator==(const ShownText&) const = default;
 };
+// Readable in a failed expectation.
+void PrintTo(const ShownText& shown, std::ostream* out);
 
 class FakeHost : public RunHost {
  public:
