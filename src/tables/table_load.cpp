@@ -94,6 +94,10 @@ class TableLoader {
     read_rows(data_begin);
     buffer_.resize_for_overwrite(written_);
     buffer_.shrink_to_fit();
+    // Reserved for the most fields the data could hold; a file of blank lines
+    // holds few.
+    if (table_.narrow_ends_.capacity() > table_.narrow_ends_.size() / 4 * 5 + 1024)
+      table_.narrow_ends_.shrink_to_fit();
     table_.text_ = std::move(buffer_);
     table_.move_last();
   }
@@ -137,19 +141,23 @@ class TableLoader {
     std::array<bool, 256> special{};
     for (char c : {'\n', '\r', '\\', '\0', separator_}) special[static_cast<unsigned char>(c)] = true;
     const size_t columns = static_cast<size_t>(table_.column_count());
+    // A header of more columns than a row can store (half a million) keeps
+    // the first ones; the rest read as missing.
+    const size_t kept = std::min<size_t>(columns, TextTable::RowSpan::kMaxStored);
     char* const bytes = bytes_;
     const size_t size = size_;
     std::vector<uint64_t> ends;
     size_t at = data_begin;
     while (at < size) {
       TextTable::RowSpan row;
-      row.text_begin = written_;
+      const size_t text_begin = written_;
+      row.set_text_begin(text_begin);
       ends.clear();
       size_t field_begin = written_;
       size_t fields_ended = 0;
       // Bytes of a field beyond the columns, or after a zero byte, are read
       // but not kept.
-      bool dropping = columns == 0;
+      bool dropping = kept == 0;
       while (true) {
         if (dropping) {
           while (at < size && !special[static_cast<unsigned char>(bytes[at])]) ++at;
@@ -167,9 +175,9 @@ class TableLoader {
         char c = bytes[at++];
         if (c == '\n' || (c == separator_ && c != '\\')) {
           ++fields_ended;
-          if (fields_ended <= columns) ends.push_back(written_ - row.text_begin);
+          if (fields_ended <= kept) ends.push_back(written_ - text_begin);
           field_begin = written_;
-          dropping = fields_ended >= columns;
+          dropping = fields_ended >= kept;
           if (c == '\n') break;
           continue;
         }

@@ -22,7 +22,7 @@ void TextTable::add_column(std::string_view name) {
 
 void TextTable::add_row() {
   RowSpan row;
-  row.text_begin = text_.size();
+  row.set_text_begin(text_.size());
   rows_.push_back(row);
 }
 
@@ -30,6 +30,7 @@ void TextTable::clear() {
   column_names_.clear();
   text_.reset();
   narrow_ends_ = {};
+  blank_row_end_ = kNoBlankRowEnd;
   wide_ends_ = {};
   rows_ = {};
   cursor_ = 0;
@@ -107,21 +108,21 @@ bool TextTable::restore_bookmark() {
 }
 
 FieldText TextTable::row_field(const RowSpan& row, size_t column) const {
-  if (column >= row.stored) return std::nullopt;
+  if (column >= row.stored()) return std::nullopt;
   uint64_t begin = 0;
   uint64_t end;
-  if (row.wide) {
-    const uint64_t* ends = wide_ends_.data() + row.ends_begin;
+  if (row.wide()) {
+    const uint64_t* ends = wide_ends_.data() + row.ends_begin();
     if (ends[column] & kWideMissing) return std::nullopt;
     end = ends[column];
     if (column > 0) begin = ends[column - 1] & ~kWideMissing;
   } else {
-    const uint16_t* ends = narrow_ends_.data() + row.ends_begin;
+    const uint16_t* ends = narrow_ends_.data() + row.ends_begin();
     if (ends[column] & kNarrowMissing) return std::nullopt;
     end = ends[column];
     if (column > 0) begin = ends[column - 1] & ~kNarrowMissing;
   }
-  return std::string_view(text_.data() + row.text_begin + begin, end - begin);
+  return std::string_view(text_.data() + row.text_begin() + begin, end - begin);
 }
 
 FieldText TextTable::cell(int row, int column) const {
@@ -143,15 +144,25 @@ double TextTable::number_at(int column) const {
 double TextTable::number(std::string_view column) const { return number_at(column_index(column)); }
 
 void TextTable::append_row_span(RowSpan& row, std::span<const uint64_t> relative_ends) {
-  row.stored = static_cast<uint32_t>(relative_ends.size());
+  // Callers never pass more than kMaxStored ends.
+  const auto stored = static_cast<uint32_t>(relative_ends.size());
   uint64_t length = relative_ends.empty() ? 0 : relative_ends.back() & ~kWideMissing;
-  row.wide = length >= kNarrowLimit;
-  if (row.wide) {
-    row.ends_begin = wide_ends_.size();
+  if (length >= kNarrowLimit) {
+    row.set_ends(wide_ends_.size(), stored, true);
     wide_ends_.insert(wide_ends_.end(), relative_ends.begin(), relative_ends.end());
     return;
   }
-  row.ends_begin = narrow_ends_.size();
+  // A blank line, one empty field, is common enough in damaged files to
+  // share one end entry.
+  if (stored == 1 && relative_ends[0] == 0) {
+    if (blank_row_end_ == kNoBlankRowEnd) {
+      blank_row_end_ = narrow_ends_.size();
+      narrow_ends_.push_back(0);
+    }
+    row.set_ends(blank_row_end_, 1, false);
+    return;
+  }
+  row.set_ends(narrow_ends_.size(), stored, false);
   for (uint64_t end : relative_ends) {
     auto narrow = static_cast<uint16_t>(end & ~kWideMissing);
     if (end & kWideMissing) narrow |= kNarrowMissing;
@@ -163,7 +174,7 @@ void TextTable::rewrite_row(size_t row, std::span<const std::optional<std::strin
   // The old text and ends stay behind unused: tables are changed only while
   // they are built, and a rewrite keeps every other row where it is.
   RowSpan span;
-  span.text_begin = text_.size();
+  span.set_text_begin(text_.size());
   std::vector<uint64_t> ends;
   ends.reserve(fields.size());
   uint64_t end = 0;
@@ -182,8 +193,9 @@ void TextTable::rewrite_row(size_t row, std::span<const std::optional<std::strin
 
 bool TextTable::set_field_at(int column, std::string_view text) {
   if (!has_row() || column < 1 || column > column_count()) return false;
+  if (static_cast<uint32_t>(column) > RowSpan::kMaxStored) return false;
   auto row = static_cast<size_t>(cursor_ - 1);
-  size_t width = std::max<size_t>(rows_[row].stored, static_cast<size_t>(column));
+  size_t width = std::max<size_t>(rows_[row].stored(), static_cast<size_t>(column));
   std::vector<std::optional<std::string>> fields(width);
   for (size_t c = 0; c < width; ++c)
     if (FieldText old = row_field(rows_[row], c)) fields[c] = std::string(*old);

@@ -81,11 +81,31 @@ class TextTable {
   // fields back to back; entry c of its end table is the end of field c
   // relative to text_begin, with the top bit marking a missing field. Fields
   // from `stored` on are missing. Rows under 32 KiB use 16-bit ends.
-  struct RowSpan {
-    uint64_t text_begin = 0;
-    uint64_t ends_begin = 0;
-    uint32_t stored = 0;
-    bool wide = false;
+  //
+  // Packed into 12 bytes, as a file of blank lines is mostly row spans: 38
+  // bits of text offset and of end-table offset (256 Gi, far above the table
+  // size cap), 19 bits of stored fields and the wide flag.
+  class RowSpan {
+   public:
+    static constexpr uint32_t kMaxStored = (uint32_t{1} << 19) - 1;
+
+    uint64_t text_begin() const { return bits_[0] | (uint64_t{bits_[1]} & 0x3F) << 32; }
+    uint64_t ends_begin() const { return bits_[1] >> 6 | (uint64_t{bits_[2]} & 0xFFF) << 26; }
+    uint32_t stored() const { return bits_[2] >> 12 & kMaxStored; }
+    bool wide() const { return bits_[2] >> 31; }
+
+    void set_text_begin(uint64_t offset) {
+      bits_[0] = static_cast<uint32_t>(offset);
+      bits_[1] = (bits_[1] & ~uint32_t{0x3F}) | static_cast<uint32_t>(offset >> 32 & 0x3F);
+    }
+    void set_ends(uint64_t begin, uint32_t stored, bool wide) {
+      bits_[1] = (bits_[1] & 0x3F) | static_cast<uint32_t>(begin << 6);
+      bits_[2] = static_cast<uint32_t>(begin >> 26 & 0xFFF) | stored << 12 |
+                 static_cast<uint32_t>(wide) << 31;
+    }
+
+   private:
+    uint32_t bits_[3] = {};
   };
   struct Locator;
   friend class TableLoader;
@@ -102,6 +122,8 @@ class TextTable {
   std::vector<std::string> column_names_;
   TextBuffer text_;
   std::vector<uint16_t> narrow_ends_;
+  static constexpr uint64_t kNoBlankRowEnd = UINT64_MAX;
+  uint64_t blank_row_end_ = kNoBlankRowEnd;  // the end entry every blank row shares
   std::vector<uint64_t> wide_ends_;
   std::vector<RowSpan> rows_;
   int cursor_ = 0;
