@@ -294,6 +294,18 @@ double FileSetReader::sound_duration() const {
   return static_cast<double>(samples) * kMillisecondsPerSample;
 }
 
+std::uint32_t FileSetReader::sound_start() const {
+  if (sound_index_ < 0 || static_cast<size_t>(sound_index_) >= sound_boundaries_.size()) return 0;
+  return sound_boundaries_[static_cast<size_t>(sound_index_)];
+}
+
+std::uint32_t FileSetReader::sound_end() const {
+  if (sound_index_ < 0 || static_cast<size_t>(sound_index_) + 1 >= sound_boundaries_.size()) {
+    return sound_start();
+  }
+  return sound_boundaries_[static_cast<size_t>(sound_index_) + 1];
+}
+
 bool FileSetReader::starts_word() const { return begins_word(sound_index_, word_index_); }
 
 int FileSetReader::word_place() const {

@@ -49,6 +49,10 @@ class FileSetReader {
   std::string context_sound(int n);
 
   double sound_duration() const;  // milliseconds
+  // The sample positions where the current sound begins and ends; the last
+  // sound of a set without a closing pause ends where it begins.
+  std::uint32_t sound_start() const;
+  std::uint32_t sound_end() const;
   bool starts_word() const;
   // 0 for the word of index 1, 3 for the last word, 1 otherwise.
   int word_place() const;
