@@ -127,8 +127,12 @@ bool run_praat(const std::string& praat, const std::string& script, const std::s
                std::string& output) {
   ScratchDir dir;
   const std::string out_file = dir.file("out.txt");
-  const std::string command = shell_word(praat) + " --run " + shell_word(script) + " " + args +
-                              " >" + shell_word(out_file) + " 2>&1";
+  // Praat makes its preferences folder in HOME even when it leaves the files
+  // alone, so it gets a home of its own.
+  const std::string command = "HOME=" + shell_word(dir.path().string()) + " " +
+                              shell_word(praat) + " --no-pref-files --no-plugins -8 --run " +
+                              shell_word(script) + " " + args + " >" + shell_word(out_file) +
+                              " 2>&1";
   int status = std::system(command.c_str());
   output = std::filesystem::exists(out_file) ? read_bytes(out_file) : std::string();
   return status == 0;

@@ -36,8 +36,9 @@ class BinaryGrid {
 // The Praat program on PATH; empty when there is none.
 std::string find_praat();
 
-// Runs `praat --run script args...`; the text Praat printed goes to `output`.
-// False (with Praat's errors in `output`) when Praat failed.
+// Runs `praat --run script args...` with Praat's defaults: the user's
+// preferences are neither read nor changed. The text Praat printed (UTF-8)
+// goes to `output`; false (with Praat's errors in `output`) when Praat failed.
 bool run_praat(const std::string& praat, const std::string& script, const std::string& args,
                std::string& output);
 
