@@ -3,6 +3,7 @@
 #include <bit>
 #include <cstdint>
 
+#include "annotation/text_decoding.h"
 #include "platform/encoding.h"
 
 namespace zor {
@@ -76,7 +77,7 @@ bool PraatBinarySource::text(std::string& utf8) {
     if (!take(length, bytes)) return false;
     // Praat itself writes only ASCII this way; other bytes are taken to be
     // Windows-1250, as in 8-bit text files.
-    utf8 = is_ascii(bytes) ? std::string(bytes) : from_cp1250(bytes);
+    utf8 = text_as_read(is_ascii(bytes) ? std::string(bytes) : from_cp1250(bytes));
     return true;
   }
   unsigned characters = 0;
@@ -92,7 +93,7 @@ bool PraatBinarySource::text(std::string& utf8) {
       if (low < 0xDC00 || low > 0xDFFF) return fail("hibás UTF-16 karakterpár");
     }
   }
-  utf8 = utf16_to_utf8(bytes_.substr(start, position_ - start), true);
+  utf8 = text_as_read(utf16_to_utf8(bytes_.substr(start, position_ - start), true));
   return true;
 }
 

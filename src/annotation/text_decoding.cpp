@@ -21,9 +21,9 @@ std::string to_utf8(std::string_view bytes) {
 
 }  // namespace
 
-std::string decode_text_file(std::string_view bytes) {
-  std::string text = to_utf8(bytes);
+std::string text_as_read(std::string text) {
   if (size_t zero = text.find('\0'); zero != std::string::npos) text.resize(zero);
+  if (text.find('\r') == std::string::npos) return text;
   std::string result;
   result.reserve(text.size());
   for (size_t i = 0; i < text.size(); ++i) {
@@ -36,5 +36,7 @@ std::string decode_text_file(std::string_view bytes) {
   }
   return result;
 }
+
+std::string decode_text_file(std::string_view bytes) { return text_as_read(to_utf8(bytes)); }
 
 }  // namespace zor

@@ -12,4 +12,9 @@ namespace zor {
 // zero character ends the text.
 std::string decode_text_file(std::string_view bytes);
 
+// A text as the text form holds it: cut at its first zero character, line
+// ends (LF, CR LF or CR) as LF. Texts of the binary form are kept so too, so
+// that a text reads the same from either form.
+std::string text_as_read(std::string text);
+
 }  // namespace zor

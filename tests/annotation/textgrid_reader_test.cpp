@@ -180,6 +180,18 @@ TEST(TextGridReader, ReadsTheBinaryFormat) {
   EXPECT_EQ(read.tiers[0].name, "\xF0\x9F\x98\x80 ő");
   ASSERT_EQ(read.tiers[0].intervals.size(), 1u);
   EXPECT_EQ(read.tiers[0].intervals[0].text, "€\xF0\x9F\x98\x80");
+
+  // A text reads as it would from the text form: its line breaks as LF, and
+  // ended by a zero character.
+  BinaryGrid breaks;
+  breaks.real(0).real(1).byte(1).integer(1);
+  breaks.class_name("IntervalTier").text("p").real(0).real(1).integer(2);
+  breaks.real(0).real(0.5).text(std::string("a\r\nb\rc\0d", 9)).real(0.5).real(1).text("ő\r");
+  read = parsed(breaks.bytes());
+  ASSERT_EQ(read.tiers.size(), 1u);
+  ASSERT_EQ(read.tiers[0].intervals.size(), 2u);
+  EXPECT_EQ(read.tiers[0].intervals[0].text, "a\nb\nc");
+  EXPECT_EQ(read.tiers[0].intervals[1].text, "ő\n");
 }
 
 TEST(TextGridReader, TakesOnlyFreeStandingValuesAsData) {
