@@ -99,8 +99,8 @@ bool BodyReader::intervals(TextGridTier& tier) {
     TextGridInterval interval;
     if (!time(interval.xmin, "xmin") || !time(interval.xmax, "xmax")) return false;
     if (!from_source(source_.text(interval.text))) return false;
-    const std::string where = "a(z) " + quote_text(tier.name) + " réteg " + std::to_string(i + 1) +
-                              ". intervallumának";
+    const std::string where =
+        "a(z) " + quote_text(tier.name) + " réteg " + std::to_string(i + 1) + ". intervallumának";
     if (interval.xmax < interval.xmin) {
       return fail(where + " vége (" + seconds_text(interval.xmax) + ") a kezdete (" +
                   seconds_text(interval.xmin) + ") előtt van");

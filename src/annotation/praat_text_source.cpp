@@ -126,7 +126,8 @@ bool PraatTextSource::existence(bool& exists) {
   if (!expect(Token::enumerated, next_token())) return false;
   size_t close = position_;
   while (close < text_.size() && text_[close] != '>' && !is_space(text_[close])) ++close;
-  if (close == text_.size() || text_[close] != '>') return fail("a <felsorolt érték> nincs lezárva");
+  if (close == text_.size() || text_[close] != '>')
+    return fail("a <felsorolt érték> nincs lezárva");
   std::string_view value = text_.substr(position_ + 1, close - position_ - 1);
   position_ = close + 1;
   if (value == "exists") {

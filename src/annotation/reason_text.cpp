@@ -1,8 +1,8 @@
 #include "annotation/reason_text.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <cerrno>
 
 namespace zor {
 
@@ -10,8 +10,8 @@ std::string seconds_text(double seconds) {
   if (!std::isfinite(seconds)) return std::isnan(seconds) ? "NaN s" : "végtelen s";
   char buffer[512];  // room for the largest double in fixed notation
   // to_chars ignores the locale, so the point is always a point to replace.
-  auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, seconds,
-                                    std::chars_format::fixed, 3);
+  auto [end, error] =
+      std::to_chars(buffer, buffer + sizeof buffer, seconds, std::chars_format::fixed, 3);
   if (error != std::errc()) return "? s";
   std::string text(buffer, end);
   for (char& c : text) {

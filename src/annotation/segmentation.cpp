@@ -33,8 +33,7 @@ const TextGridTier* tier_named(const TextGrid& grid, std::string_view name) {
   return nullptr;
 }
 
-const TextGridTier* first_known_tier(const TextGrid& grid,
-                                     std::span<const std::string_view> names,
+const TextGridTier* first_known_tier(const TextGrid& grid, std::span<const std::string_view> names,
                                      std::string_view speaker_suffix) {
   for (const TextGridTier& tier : grid.tiers) {
     if (!tier.is_interval_tier) continue;
@@ -133,8 +132,9 @@ bool Segmenter::find_tiers(std::string& why) {
   } else {
     sound_tier_ = first_known_tier(grid_, kSoundTierNames, kSoundSuffix);
     if (!sound_tier_) {
-      why = "Nincs hangréteg a TextGrid-ben (keresett nevek: \"phones\", \"MAU\", "
-            "\"<beszélő> - phones\")";
+      why =
+          "Nincs hangréteg a TextGrid-ben (keresett nevek: \"phones\", \"MAU\", "
+          "\"<beszélő> - phones\")";
       return false;
     }
   }
@@ -148,8 +148,9 @@ bool Segmenter::find_tiers(std::string& why) {
     word_tier_ = partner_word_tier(grid_, *sound_tier_);
     if (!word_tier_) word_tier_ = first_known_tier(grid_, kWordTierNames, kWordSuffix);
     if (!word_tier_) {
-      why = "Nincs szóréteg a TextGrid-ben (keresett nevek: \"words\", \"ORT-MAU\", "
-            "\"<beszélő> - words\")";
+      why =
+          "Nincs szóréteg a TextGrid-ben (keresett nevek: \"words\", \"ORT-MAU\", "
+          "\"<beszélő> - words\")";
       return false;
     }
   }
@@ -191,8 +192,8 @@ bool Segmenter::snap(std::uint32_t sample, double seconds, size_t& boundary,
   auto after = std::lower_bound(boundaries_.begin(), boundaries_.end(), sample);
   size_t index = static_cast<size_t>(after - boundaries_.begin());
   // The nearer of the boundaries on either side.
-  if (index > last || (index > 0 && sample - boundaries_[index - 1] <
-                                        boundaries_[index] - sample)) {
+  if (index > last ||
+      (index > 0 && sample - boundaries_[index - 1] < boundaries_[index] - sample)) {
     --index;
   }
   if (near(sample, boundaries_[index])) {

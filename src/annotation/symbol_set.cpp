@@ -57,8 +57,10 @@ std::optional<SymbolSet::Sound> SymbolSet::find(std::string_view utf8_symbol) co
 
 SymbolSet SymbolSet::zor() {
   SymbolSet set;
-  for (std::string_view vowel : {"a", "e", "i", "o", "u", "O", "U"}) set.add(std::string(vowel), vowel, false);
-  for (std::string_view vowel : {"A:", "E:", "i:", "o:", "u:", "O:", "U:"}) set.add(std::string(vowel), vowel, true);
+  for (std::string_view vowel : {"a", "e", "i", "o", "u", "O", "U"})
+    set.add(std::string(vowel), vowel, false);
+  for (std::string_view vowel : {"A:", "E:", "i:", "o:", "u:", "O:", "U:"})
+    set.add(std::string(vowel), vowel, true);
   for (char letter : kConsonantLetters) {
     std::string symbol(1, letter);
     set.add_consonant(symbol, symbol, ":");
@@ -75,11 +77,11 @@ SymbolSet SymbolSet::mfa() {
   // "ɡ", affricates with a tie bar or as one letter, and "ŋ", which Hungarian
   // hears as n.
   static constexpr Entry kConsonants[] = {
-      {"b", "b"},  {"p", "p"},  {"d", "d"},  {"t", "t"},   {"g", "g"},   {"ɡ", "g"},  {"k", "k"},
-      {"ɟ", "G"},  {"c", "T"},  {"m", "m"},  {"n", "n"},   {"ŋ", "n"},   {"ɲ", "N"},  {"j", "j"},
-      {"h", "h"},  {"v", "v"},  {"f", "f"},  {"z", "z"},   {"s", "s"},   {"ts", "c"}, {"t͡s", "c"},
-      {"ʦ", "c"},  {"ʒ", "Z"},  {"ʃ", "S"},  {"tʃ", "C"},  {"t͡ʃ", "C"}, {"ʧ", "C"},  {"l", "l"},
-      {"r", "r"}};
+      {"b", "b"},  {"p", "p"},  {"d", "d"},  {"t", "t"}, {"g", "g"}, {"ɡ", "g"},
+      {"k", "k"},  {"ɟ", "G"},  {"c", "T"},  {"m", "m"}, {"n", "n"}, {"ŋ", "n"},
+      {"ɲ", "N"},  {"j", "j"},  {"h", "h"},  {"v", "v"}, {"f", "f"}, {"z", "z"},
+      {"s", "s"},  {"ts", "c"}, {"t͡s", "c"}, {"ʦ", "c"}, {"ʒ", "Z"}, {"ʃ", "S"},
+      {"tʃ", "C"}, {"t͡ʃ", "C"}, {"ʧ", "C"},  {"l", "l"}, {"r", "r"}};
   SymbolSet set;
   for (const Entry& vowel : kShortVowels) set.add(std::string(vowel.symbol), vowel.label, false);
   for (const Entry& vowel : kLongVowels) set.add(std::string(vowel.symbol), vowel.label, true);
@@ -95,10 +97,10 @@ SymbolSet SymbolSet::sampa() {
   static constexpr Entry kLongVowels[] = {{"a:", "A:"}, {"e:", "E:"}, {"i:", "i:"}, {"o:", "o:"},
                                           {"u:", "u:"}, {"2:", "O:"}, {"y:", "U:"}};
   static constexpr Entry kConsonants[] = {
-      {"b", "b"}, {"p", "p"}, {"d", "d"}, {"t", "t"}, {"g", "g"},   {"k", "k"},   {"d'", "G"},
-      {"t'", "T"}, {"m", "m"}, {"n", "n"}, {"J", "N"}, {"N", "n"},  {"j", "j"},   {"h", "h"},
-      {"v", "v"}, {"f", "f"}, {"z", "z"}, {"s", "s"}, {"ts", "c"}, {"Z", "Z"},   {"S", "S"},
-      {"tS", "C"}, {"l", "l"}, {"r", "r"}};
+      {"b", "b"},  {"p", "p"},  {"d", "d"}, {"t", "t"},  {"g", "g"}, {"k", "k"},
+      {"d'", "G"}, {"t'", "T"}, {"m", "m"}, {"n", "n"},  {"J", "N"}, {"N", "n"},
+      {"j", "j"},  {"h", "h"},  {"v", "v"}, {"f", "f"},  {"z", "z"}, {"s", "s"},
+      {"ts", "c"}, {"Z", "Z"},  {"S", "S"}, {"tS", "C"}, {"l", "l"}, {"r", "r"}};
   SymbolSet set;
   for (const Entry& vowel : kShortVowels) set.add(std::string(vowel.symbol), vowel.label, false);
   for (const Entry& vowel : kLongVowels) set.add(std::string(vowel.symbol), vowel.label, true);
@@ -128,8 +130,8 @@ std::optional<SymbolSet> SymbolSet::named(std::string_view name_or_path, std::st
   SymbolSet set;
   size_t line_number = 0;
   auto bad_line = [&](std::string_view why) {
-    reason = to_cp1250("A hangjeltábla " + std::to_string(line_number) + ". sora hibás: " +
-                       std::string(why));
+    reason = to_cp1250("A hangjeltábla " + std::to_string(line_number) +
+                       ". sora hibás: " + std::string(why));
     return std::nullopt;
   };
   for (size_t start = 0; start < text.size();) {

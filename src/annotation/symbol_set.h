@@ -43,8 +43,7 @@ class SymbolSet {
  private:
   void add(std::string symbol, std::string_view label, bool is_long);
   // Each symbol as it stands, and long with the mark `long_mark` after it.
-  void add_consonant(const std::string& symbol, std::string_view label,
-                     std::string_view long_mark);
+  void add_consonant(const std::string& symbol, std::string_view label, std::string_view long_mark);
 
   std::unordered_map<std::string, Sound> sounds_;
 };

@@ -3,8 +3,8 @@
 #include "annotation/grid_source.h"
 #include "annotation/praat_binary_source.h"
 #include "annotation/praat_text_source.h"
-#include "annotation/text_decoding.h"
 #include "annotation/reason_text.h"
+#include "annotation/text_decoding.h"
 #include "platform/encoding.h"
 
 namespace zor {
@@ -60,7 +60,7 @@ bool parse_text(std::string_view bytes, TextGrid& grid, std::string& reason) {
 bool parse_textgrid(std::string_view bytes, TextGrid& grid, std::string& reason) {
   std::string why;
   bool ok = bytes.substr(0, kBinaryMark.size()) == kBinaryMark ? parse_binary(bytes, grid, why)
-                                                                : parse_text(bytes, grid, why);
+                                                               : parse_text(bytes, grid, why);
   if (!ok) reason = to_cp1250("Hibás TextGrid: " + why);
   return ok;
 }

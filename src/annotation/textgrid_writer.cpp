@@ -11,8 +11,8 @@ std::string time_text(std::uint32_t sample) {
   const double seconds = static_cast<double>(sample) / kSamplesPerSecond;
   char buffer[64];
   for (int digits = 15; digits <= 17; ++digits) {
-    auto written = std::to_chars(buffer, buffer + sizeof buffer, seconds,
-                                 std::chars_format::general, digits);
+    auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, seconds, std::chars_format::general, digits);
     double back = 0;
     std::from_chars(buffer, written.ptr, back);
     if (back == seconds || digits == 17) return std::string(buffer, written.ptr);
@@ -72,13 +72,11 @@ std::string textgrid_text(const Segmentation& segmentation) {
   for (size_t w = 0; w < word_starts.size(); ++w) {
     const size_t first = word_starts[w];
     if (first >= sounds.size()) break;
-    const std::uint32_t word_end =
-        w + 1 < word_starts.size() && word_starts[w + 1] < sounds.size()
-            ? sounds[word_starts[w + 1]].start
-            : end;
-    std::string text = w < segmentation.word_texts.size()
-                           ? from_cp1250(segmentation.word_texts[w])
-                           : std::string();
+    const std::uint32_t word_end = w + 1 < word_starts.size() && word_starts[w + 1] < sounds.size()
+                                       ? sounds[word_starts[w + 1]].start
+                                       : end;
+    std::string text = w < segmentation.word_texts.size() ? from_cp1250(segmentation.word_texts[w])
+                                                          : std::string();
     words.push_back({sounds[first].start, word_end, std::move(text)});
   }
 

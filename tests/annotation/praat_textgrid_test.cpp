@@ -80,10 +80,10 @@ PraatView praat_view(const std::string& praat, const test::ScratchDir& dir,
                      const std::string& text) {
   test::write_bytes(dir.path() / "written.TextGrid", text);
   std::string output;
-  EXPECT_TRUE(test::run_praat(praat, test::data_file("annotation/dump_interval_tiers.praat"),
-                              shell_word(dir.file("written.TextGrid")) + " " +
-                                  shell_word(dir.file("resaved.TextGrid")),
-                              output))
+  EXPECT_TRUE(test::run_praat(
+      praat, test::data_file("annotation/dump_interval_tiers.praat"),
+      shell_word(dir.file("written.TextGrid")) + " " + shell_word(dir.file("resaved.TextGrid")),
+      output))
       << output;
   PraatView view;
   std::istringstream in(output);
@@ -105,9 +105,8 @@ std::vector<std::string> fields(const std::string& line) {
 TEST_F(TextGridPraatTest, PraatReadsWhatTheWriterWritesAndSavesTheSameText) {
   Segmentation s;
   // Boundaries at odd samples need all the digits of their times.
-  s.sounds = {{"_", false, 0},     {"O:", true, 2647},  {"a", false, 7053},
-              {"l", true, 8821},   {"m", false, 10583}, {"a", false, 12349},
-              {"_", false, 14999}};
+  s.sounds = {{"_", false, 0},     {"O:", true, 2647},  {"a", false, 7053}, {"l", true, 8821},
+              {"m", false, 10583}, {"a", false, 12349}, {"_", false, 14999}};
   s.end = 21171;
   s.word_starts = {0, 1, 2, 6};
   s.word_texts = {"", "\xF5", "a\"lma", ""};  // "ő", and a quote Praat must read as one
@@ -132,8 +131,8 @@ TEST_F(TextGridPraatTest, PraatReadsWhatTheWriterWritesAndSavesTheSameText) {
                         const std::vector<std::uint32_t>& starts) {
     SCOPED_TRACE(name);
     ASSERT_LT(line, view.lines.size());
-    EXPECT_EQ(view.lines[line++], "tier\t" + std::string(name) + "\t" +
-                                      std::to_string(texts.size()));
+    EXPECT_EQ(view.lines[line++],
+              "tier\t" + std::string(name) + "\t" + std::to_string(texts.size()));
     for (size_t i = 0; i < texts.size(); ++i) {
       ASSERT_LT(line, view.lines.size());
       std::vector<std::string> parts = fields(view.lines[line++]);

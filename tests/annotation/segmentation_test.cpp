@@ -32,17 +32,15 @@ TextGrid alma_grid() {
                                        {0.48, 0.56, "m"},
                                        {0.56, 0.68, "a"},
                                        {0.68, 0.96, "sil"}}));
-  grid.tiers.push_back(tier("words", {{0, 0.12, ""},
-                                      {0.12, 0.32, "ő"},
-                                      {0.32, 0.68, " alma "},
-                                      {0.68, 0.96, "<p:>"}}));
+  grid.tiers.push_back(tier(
+      "words", {{0, 0.12, ""}, {0.12, 0.32, "ő"}, {0.32, 0.68, " alma "}, {0.68, 0.96, "<p:>"}}));
   return grid;
 }
 
 Segmentation alma_segmentation() {
   Segmentation expected;
-  expected.sounds = {{"_", false, 0},     {"O:", true, 2646},   {"a", false, 7056},
-                     {"l", false, 8820},  {"m", false, 10584},  {"a", false, 12348},
+  expected.sounds = {{"_", false, 0},    {"O:", true, 2646},  {"a", false, 7056},
+                     {"l", false, 8820}, {"m", false, 10584}, {"a", false, 12348},
                      {"_", false, 14994}};
   expected.end = 21168;
   expected.word_starts = {0, 1, 2, 6};
@@ -136,8 +134,8 @@ TEST(Segmentation, WordIntervalsWithoutASoundStartAreNoWords) {
   TextGrid grid = alma_grid();
   // A word tier that reaches beyond the sounds on both sides, and a short
   // interval (within the tolerance) inside "alma".
-  grid.tiers[1].intervals = {{0, 0.05, "before"},   {0.05, 0.12, ""},     {0.12, 0.32, "ő"},
-                             {0.32, 0.3205, "x"},   {0.3205, 0.68, "alma"}, {0.68, 0.96, ""},
+  grid.tiers[1].intervals = {{0, 0.05, "before"}, {0.05, 0.12, ""},       {0.12, 0.32, "ő"},
+                             {0.32, 0.3205, "x"}, {0.3205, 0.68, "alma"}, {0.68, 0.96, ""},
                              {0.96, 1.5, "after"}};
   grid.tiers[0].intervals.front().xmin = 0.05;
   Segmentation expected = alma_segmentation();

@@ -49,8 +49,7 @@ void expect_sound(const SymbolSet& set, std::string_view symbol, const Sound& ex
                   std::string_view letter) {
   std::optional<Sound> found = set.find(symbol);
   EXPECT_TRUE(found && *found == expected)
-      << letter << ": \"" << symbol << "\" gives " << shown(found) << ", not "
-      << shown(expected);
+      << letter << ": \"" << symbol << "\" gives " << shown(found) << ", not " << shown(expected);
 }
 
 TEST(SymbolSet, EachSetSpellsEveryHungarianSoundAsItsZorLabel) {

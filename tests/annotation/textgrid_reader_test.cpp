@@ -154,8 +154,7 @@ BinaryGrid binary_grid() {
   BinaryGrid grid;
   grid.real(0).real(0.9).byte(1).integer(3);
   grid.class_name("IntervalTier").text("phones").real(0).real(0.9).integer(3);
-  grid.real(0).real(0.25).text("").real(0.25).real(0.6).text("O:").real(0.6).real(0.9).text(
-      "a\"b");
+  grid.real(0).real(0.25).text("").real(0.25).real(0.6).text("O:").real(0.6).real(0.9).text("a\"b");
   grid.class_name("TextTier").text("marks").real(0).real(0.9).integer(1).real(0.5).text("x");
   grid.class_name("IntervalTier").text("words").real(0).real(0.9).integer(2);
   grid.real(0).real(0.25).text("").real(0.25).real(0.9).text("ő");
@@ -223,8 +222,7 @@ TEST(TextGridReader, ReadsEveryLineEndAndAGridWithoutTiers) {
   EXPECT_TRUE(parsed(replaced(kLong, "\n", "\r\n")) == expected);
   EXPECT_TRUE(parsed(replaced(kShort, "\n", "\r")) == expected);
   // A comment ends at a lone CR as well.
-  EXPECT_TRUE(parsed(replaced(kShort, "\n0.9\n<exists>", "\n0.9 ! 7 \"x\"\r<exists>")) ==
-              expected);
+  EXPECT_TRUE(parsed(replaced(kShort, "\n0.9\n<exists>", "\n0.9 ! 7 \"x\"\r<exists>")) == expected);
   // A text's own line break reads as LF whatever the file's line ends.
   TextGrid multi_line = parsed(replaced(replaced(kShort, "\"O:\"", "\"O\n:\""), "\n", "\r\n"));
   EXPECT_EQ(multi_line.tiers[0].intervals[1].text, "O\n:");
@@ -257,8 +255,7 @@ TEST(TextGridReaderHostile, FailsWithAReasonOnBrokenText) {
   std::string_view unterminated = kShort.substr(0, kShort.rfind('"'));
   EXPECT_NE(failure(unterminated).find("39. sor"), std::string::npos);
   // A quote left single within a string ends it too early.
-  EXPECT_NE(failure(replaced(kShort, "\"a\"\"b\"", "\"a\"b\"")).find("21. sor"),
-            std::string::npos);
+  EXPECT_NE(failure(replaced(kShort, "\"a\"\"b\"", "\"a\"b\"")).find("21. sor"), std::string::npos);
   EXPECT_NE(failure(replaced(kShort, "\"O:\"", "\"O:\"x")).find("idézőjel"), std::string::npos);
   // A value of the wrong kind, and values that are missing.
   EXPECT_NE(failure(replaced(kShort, "<exists>", "3")).find("szám"), std::string::npos);
@@ -290,7 +287,8 @@ TEST(TextGridReaderHostile, EveryCutOfAFileFailsOrReadsTheWhole) {
 
 TEST(TextGridReaderHostile, RefusesTimesThatCannotBeSamples) {
   auto interval = [](std::string_view xmin, std::string_view xmax) {
-    return "\"ooTextFile\" \"TextGrid\" 0 1 <exists> 1 \"IntervalTier\" \"p\" 0 1 2 0.5 0.75 \"a\" " +
+    return "\"ooTextFile\" \"TextGrid\" 0 1 <exists> 1 \"IntervalTier\" \"p\" 0 1 2 0.5 0.75 "
+           "\"a\" " +
            std::string(xmin) + " " + std::string(xmax) + " \"b\"";
   };
   EXPECT_NE(failure(interval("-0.5", "1")).find("negatív"), std::string::npos);
@@ -316,9 +314,9 @@ TEST(TextGridReaderHostile, RefusesCountsBeyondTheDataWithoutReservingForThem) {
   EXPECT_NE(failure(replaced(kShort, "\n3\n\"IntervalTier\"", "\n2000000000\n\"IntervalTier\""))
                 .find("2000000000"),
             std::string::npos);
-  EXPECT_NE(failure(replaced(kShort, "0.9\n3\n0\n", "0.9\n9223372036854775807\n0\n"))
-                .find("darabszám"),
-            std::string::npos);
+  EXPECT_NE(
+      failure(replaced(kShort, "0.9\n3\n0\n", "0.9\n9223372036854775807\n0\n")).find("darabszám"),
+      std::string::npos);
   failure(replaced(kShort, "0.9\n3\n0\n", "0.9\n99999999999999999999\n0\n"));
   failure(replaced(kShort, "0.9\n3\n0\n", "0.9\n-3\n0\n"));
   BinaryGrid tiers;
@@ -341,8 +339,9 @@ TEST(TextGridReaderHostile, RefusesCountsBeyondTheDataWithoutReservingForThem) {
 
 TEST(TextGridReaderHostile, ReadsAMillionIntervalsInLinearTime) {
   constexpr int kIntervals = 1000000;
-  std::string text = "\"ooTextFile\" \"TextGrid\" 0 1000000 <exists> 1 \"IntervalTier\" \"p\" 0 "
-                     "1000000 1000000\n";
+  std::string text =
+      "\"ooTextFile\" \"TextGrid\" 0 1000000 <exists> 1 \"IntervalTier\" \"p\" 0 "
+      "1000000 1000000\n";
   for (int i = 0; i < kIntervals; ++i) {
     text += std::to_string(i) + " " + std::to_string(i + 1) + " \"a\"\n";
   }

@@ -39,8 +39,8 @@ std::string describe(const TextGrid& grid) {
   for (const TextGridTier& tier : grid.tiers) {
     text += (tier.is_interval_tier ? "interval tier \"" : "point tier \"") + tier.name + "\"\n";
     for (const TextGridInterval& interval : tier.intervals) {
-      text += "  " + time(interval.xmin) + ".." + time(interval.xmax) + " \"" + interval.text +
-              "\"\n";
+      text +=
+          "  " + time(interval.xmin) + ".." + time(interval.xmax) + " \"" + interval.text + "\"\n";
     }
   }
   return text;
@@ -129,10 +129,9 @@ bool run_praat(const std::string& praat, const std::string& script, const std::s
   const std::string out_file = dir.file("out.txt");
   // Praat makes its preferences folder in HOME even when it leaves the files
   // alone, so it gets a home of its own.
-  const std::string command = "HOME=" + shell_word(dir.path().string()) + " " +
-                              shell_word(praat) + " --no-pref-files --no-plugins -8 --run " +
-                              shell_word(script) + " " + args + " >" + shell_word(out_file) +
-                              " 2>&1";
+  const std::string command = "HOME=" + shell_word(dir.path().string()) + " " + shell_word(praat) +
+                              " --no-pref-files --no-plugins -8 --run " + shell_word(script) + " " +
+                              args + " >" + shell_word(out_file) + " 2>&1";
   int status = std::system(command.c_str());
   output = std::filesystem::exists(out_file) ? read_bytes(out_file) : std::string();
   return status == 0;

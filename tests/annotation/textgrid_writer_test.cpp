@@ -21,8 +21,8 @@ Segmentation read_back(const std::string& text) {
 // A sound at every sample from `first` on, for `count` samples, cycling
 // through short and long sounds and the pause; a word every few sounds.
 Segmentation every_sample(std::uint32_t first, std::uint32_t count) {
-  static const SegmentedSound kSounds[] = {{"_", false, 0},  {"A:", true, 0}, {"k", true, 0},
-                                           {"O", false, 0},  {"C", false, 0}, {"U:", true, 0},
+  static const SegmentedSound kSounds[] = {{"_", false, 0}, {"A:", true, 0}, {"k", true, 0},
+                                           {"O", false, 0}, {"C", false, 0}, {"U:", true, 0},
                                            {"s", true, 0}};
   static const std::string kWords[] = {"", "\xF5sz", "a\"b", "alma"};
   Segmentation s;

@@ -26,14 +26,14 @@ TEST(IsValidUtf8, AcceptsWellFormedTextOnly) {
   EXPECT_TRUE(is_valid_utf8(""));
   EXPECT_TRUE(is_valid_utf8("plain ASCII"));
   EXPECT_TRUE(is_valid_utf8("őű ɒː t͡ʃ \xF0\x9F\x98\x80 \xF4\x8F\xBF\xBF"));
-  EXPECT_FALSE(is_valid_utf8("\xF5"));                // "ő" in Windows-1250
-  EXPECT_FALSE(is_valid_utf8("\xC5"));                // a lead byte at the end
-  EXPECT_FALSE(is_valid_utf8("\xC5x"));               // a lead byte without its follower
-  EXPECT_FALSE(is_valid_utf8("\xC0\x80"));            // overlong zero
-  EXPECT_FALSE(is_valid_utf8("\xE0\x80\xAF"));        // overlong "/"
-  EXPECT_FALSE(is_valid_utf8("\xED\xA0\x80"));        // a surrogate
-  EXPECT_FALSE(is_valid_utf8("\xF4\x90\x80\x80"));    // beyond U+10FFFF
-  EXPECT_FALSE(is_valid_utf8("\x80"));                // a follower alone
+  EXPECT_FALSE(is_valid_utf8("\xF5"));              // "ő" in Windows-1250
+  EXPECT_FALSE(is_valid_utf8("\xC5"));              // a lead byte at the end
+  EXPECT_FALSE(is_valid_utf8("\xC5x"));             // a lead byte without its follower
+  EXPECT_FALSE(is_valid_utf8("\xC0\x80"));          // overlong zero
+  EXPECT_FALSE(is_valid_utf8("\xE0\x80\xAF"));      // overlong "/"
+  EXPECT_FALSE(is_valid_utf8("\xED\xA0\x80"));      // a surrogate
+  EXPECT_FALSE(is_valid_utf8("\xF4\x90\x80\x80"));  // beyond U+10FFFF
+  EXPECT_FALSE(is_valid_utf8("\x80"));              // a follower alone
 }
 
 TEST(Cp1250, StillConvertsBothWaysAfterTheUtf16Converters) {
@@ -41,7 +41,9 @@ TEST(Cp1250, StillConvertsBothWaysAfterTheUtf16Converters) {
   // ASCII shortcut and replace per character.
   EXPECT_EQ(to_cp1250("ő"), "\xF5");
   EXPECT_EQ(from_cp1250("\xF5"), "ő");
-  EXPECT_EQ(to_cp1250("a\xF0\x9F\x98\x80" "b"), "a?b");
+  EXPECT_EQ(to_cp1250("a\xF0\x9F\x98\x80"
+                      "b"),
+            "a?b");
 }
 
 }  // namespace
