@@ -15,6 +15,13 @@ std::string to_cp1250(std::string_view utf8);
 // points, which become "?".
 std::string from_cp1250(std::string_view cp1250);
 
+// UTF-16 without a byte-order mark to UTF-8. A unit that is no character
+// (such as a lone surrogate, or a last odd byte) becomes "?".
+std::string utf16_to_utf8(std::string_view bytes, bool big_endian);
+
+// Whether the bytes are well-formed UTF-8 (no overlong forms, no surrogates).
+bool is_valid_utf8(std::string_view text);
+
 // The name the OS expects for a Windows-1250 path, and back.
 std::string native_file_name(std::string_view cp1250_path);
 std::string from_native_file_name(std::string_view native_path);
