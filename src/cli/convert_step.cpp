@@ -45,6 +45,7 @@ void ConvertOptions::add_to(CLI::App& command) {
   command.add_option("--labels", labels_file, "Label-tree file (default: the built-in tree)");
   auto* list = command.add_option("--list", list_file, "File with one WAV path per line");
   auto* wavs = command.add_option("WAV", wav_files, "WAV files, in sentence order");
+  annotation.add_to(command);
   list->excludes(wavs);
 }
 
@@ -59,6 +60,9 @@ int convert_recordings(const ConvertOptions& options, RunHost& host) {
   ConversionInput input;
   if (!load_labels(options, tree, host)) return kExitFailed;
   if (!load_recordings(options, input.recordings, host)) return kExitFailed;
+  std::optional<AnnotationOptions> annotation = options.annotation.options(host);
+  if (!annotation) return kExitFailed;
+  input.annotation = std::move(*annotation);
   options.output.create_directory();
   OutputNames names = options.output.names();
   input.sentences_path = names.sentences;

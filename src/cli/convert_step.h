@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/annotation_flags.h"
 #include "cli/output_options.h"
 #include "platform/run_host.h"
 
@@ -15,6 +16,7 @@ struct ConvertOptions {
   std::string labels_file;             // a label-tree file; empty for the default tree
   std::string list_file;               // a list of WAV paths; empty when wav_files are given
   std::vector<std::string> wav_files;  // used when there is no list file
+  AnnotationFlags annotation;
   // All paths as typed, in the OS's encoding.
 
   // --out-dir, --base, --labels, --list and the WAV files. Giving both a list

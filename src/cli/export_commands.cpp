@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+#include "cli/annotation_flags.h"
 #include "cli/commands.h"
 #include "cli/exit_status.h"
 #include "cli/host_command.h"
@@ -68,7 +69,8 @@ int export_stats(const ExportOptions& options, TerminalHost& host) {
   });
 }
 
-int export_hits(const ExportOptions& options, bool allow_stale, TerminalHost& host) {
+int export_hits(const ExportOptions& options, const AnnotationFlags& flags, bool allow_stale,
+                TerminalHost& host) {
   const OutputNames names = options.output.names();
   if (!allow_stale && results_older_than_tables(names)) {
     host.show_message("The result tables are older than the corpus tables: the hits would be "
@@ -83,7 +85,9 @@ int export_hits(const ExportOptions& options, bool allow_stale, TerminalHost& ho
     host.show_message(problem, {});
     return kExitFailed;
   }
-  HitPlaces places(tables.sentences, tables.words, tables.sounds);
+  std::optional<AnnotationOptions> annotation = flags.options(host);
+  if (!annotation) return kExitFailed;
+  HitPlaces places(tables.sentences, tables.words, tables.sounds, std::move(*annotation));
   int status = write_csv(options.csv_path, host, [&](CsvOutput& out) {
     write_hits_csv(tables.distribution, tables.sentences, tables.words, tables.sounds,
                    options.spec_names(), places, out);
@@ -130,13 +134,15 @@ void register_export_commands(CLI::App& app, int& exit_code) {
 
   auto hits = std::make_shared<ExportOptions>();
   auto allow_stale = std::make_shared<bool>(false);
+  auto annotation = std::make_shared<AnnotationFlags>();
   auto* hits_command = app.add_subcommand(
       "hits", "Every hit as a CSV row, with its place in the recording and its context");
   hits->add_to(*hits_command);
+  annotation->add_to(*hits_command);
   hits_command->add_flag("--allow-stale", *allow_stale,
                          "Export even when the result tables are older than the corpus tables");
-  run_on_terminal(*hits_command, exit_code, [hits, allow_stale](TerminalHost& host) {
-    return export_hits(*hits, *allow_stale, host);
+  run_on_terminal(*hits_command, exit_code, [hits, annotation, allow_stale](TerminalHost& host) {
+    return export_hits(*hits, *annotation, *allow_stale, host);
   });
 
   struct TablesOptions {

@@ -40,7 +40,9 @@ struct SoundSpan {
 class ConversionRun {
  public:
   ConversionRun(const ConversionInput& input, const LabelTree& labels, RunHost& host)
-      : input_(input), tree_(labels), labels_(labels), host_(host) {}
+      : input_(input), tree_(labels), labels_(labels), host_(host) {
+    reader_.set_annotation(input.annotation);
+  }
 
   RunOutcome run();
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "conversion/annotation_options.h"
 #include "platform/run_host.h"
 
 namespace zor {
@@ -22,6 +23,8 @@ struct ConversionInput {
   // Held for the run, so that no other run writes the same outputs; empty:
   // none.
   std::string lock_path;
+  // How recordings annotated in TextGrids are read.
+  AnnotationOptions annotation;
 };
 
 // Asks first, then converts every recording, lists the skipped ones at the

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "annotation/segmentation.h"
 #include "conversion/file_set.h"
 #include "conversion/phonetics.h"
 #include "platform/c_text.h"
@@ -71,6 +72,57 @@ SetResult FileSetReader::fail(SetResult result, std::string_view problem_utf8) {
   return result;
 }
 
+bool FileSetReader::has_label_and_pitch_files(const FileSet& files) const {
+  std::error_code error;
+  return std::filesystem::exists(native_file_name(files.label_path), error) &&
+         std::filesystem::exists(native_file_name(files.pitch_path), error);
+}
+
+SetResult FileSetReader::read_textgrid_set(const FileSet& files, const std::string& textgrid_path) {
+  Segmentation segmentation;
+  std::string reason;
+  if (!read_segmentation(textgrid_path, annotation_.tiers, annotation_.symbols, segmentation, reason)) {
+    problem_ = to_cp1250("a .TextGrid állomány: ") + reason;
+    return SetResult::bad_annotation;
+  }
+  // The sounds as a label file would list them, closed by the pause at the
+  // end of the last sound, as the lab's label files close a sentence.
+  const std::vector<SegmentedSound>& sounds = segmentation.sounds;
+  size_t bytes = kPauseLabel.size() + kLongLengthCode.size();
+  for (const SegmentedSound& sound : sounds) bytes += sound.label.size() + kLongLengthCode.size();
+  label_bytes_.clear();
+  label_bytes_.reserve(bytes);  // the views below point into it
+  auto add_line = [this](std::string_view code, std::string_view label) {
+    const size_t at = label_bytes_.size();
+    label_bytes_.append(code).append(label);
+    std::string_view stored(label_bytes_.data() + at, code.size() + label.size());
+    label_lines_.push_back({stored.substr(0, code.size()), stored.substr(code.size())});
+  };
+  for (const SegmentedSound& sound : sounds) {
+    add_line(sound.is_long ? kLongLengthCode : kShortLengthCode, sound.label);
+    sound_boundaries_.push_back(sound.start);
+  }
+  add_line(kShortLengthCode, kPauseLabel);
+  sound_boundaries_.push_back(segmentation.end);
+  for (size_t start : segmentation.word_starts) word_boundaries_.push_back(sounds[start].start);
+  sound_count_ = static_cast<int>(sound_boundaries_.size());
+
+  std::vector<std::string> lines;
+  if (read_text_lines(files.text_path, lines)) {
+    sentence_text_ = lines.empty() ? std::string() : std::move(lines.front());
+  } else {
+    // Without a text file the sentence is its words as the word tier writes them.
+    sentence_text_.clear();
+    for (const std::string& word : segmentation.word_texts) {
+      if (word.empty()) continue;
+      if (!sentence_text_.empty()) sentence_text_.push_back(' ');
+      sentence_text_.append(word);
+    }
+  }
+  next_line_ = 0;
+  return SetResult::opened;
+}
+
 SetResult FileSetReader::open_set(std::string_view wav_path) {
   problem_.clear();
   SetResult result = read_set(FileSet::of_recording(wav_path));
@@ -95,6 +147,12 @@ SetResult FileSetReader::read_set(const FileSet& files) {
 
   label_lines_.clear();
   line_views_.clear();
+  // A TextGrid stands in for the label and pitch-mark files only when they
+  // are not both there.
+  if (!has_label_and_pitch_files(files)) {
+    if (std::string textgrid = textgrid_finder_.find(files.wav_path); !textgrid.empty())
+      return read_textgrid_set(files, textgrid);
+  }
   InputError error;
   if (!read_file_bytes(files.label_path, label_bytes_, kMaxInputBytes, &error)) {
     return fail(SetResult::cannot_open,

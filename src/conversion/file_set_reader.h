@@ -1,13 +1,18 @@
 #pragma once
 // Reads one recording's file set for the conversion: the pitch-mark file gives
 // the sample positions at which sounds and words begin, the label file one
-// sound label per line, the optional text file the sentence as written. The
+// sound label per line, the optional text file the sentence as written. A
+// Praat TextGrid beside the WAV (NAME.TextGrid) gives both when the label and
+// pitch-mark files are not there. The
 // reader checks the set, then hands out the sounds one at a time with
 // everything the conversion writes about each. One reader serves a whole run.
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "conversion/annotation_options.h"
+#include "conversion/textgrid_finder.h"
 
 namespace zor {
 
@@ -24,10 +29,14 @@ enum class SetResult : int {
   count_mismatch = 4,     // the label header's sound count differs
   no_sound_boundary = 5,
   opened = 6,
+  bad_annotation = 7,     // a TextGrid that cannot be read or has no usable tiers
 };
 
 class FileSetReader {
  public:
+  // How TextGrid sets are read: their tiers and symbols.
+  void set_annotation(AnnotationOptions options) { annotation_ = std::move(options); }
+
   // Call close_set afterwards whatever the result.
   SetResult open_set(std::string_view wav_path);
   // Why the last open_set failed: which side file and which check, in the
@@ -67,6 +76,8 @@ class FileSetReader {
  private:
   SetResult read_set(const FileSet& files);
   SetResult fail(SetResult result, std::string_view problem_utf8);
+  bool has_label_and_pitch_files(const FileSet& files) const;
+  SetResult read_textgrid_set(const FileSet& files, const std::string& textgrid_path);
   SetResult read_label_header(std::string_view header);
   SetResult read_pitch_marks(std::string_view path);
   void read_sentence_text(std::string_view path);
@@ -101,6 +112,8 @@ class FileSetReader {
   LookAhead consonant_look_ahead_;
 
   std::string problem_;
+  AnnotationOptions annotation_;
+  TextGridFinder textgrid_finder_;
   int sound_count_ = 0;
   std::vector<std::uint32_t> sound_boundaries_;
   std::vector<std::uint32_t> word_boundaries_;

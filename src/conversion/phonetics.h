@@ -11,6 +11,8 @@ namespace zor {
 inline constexpr std::string_view kPauseLabel = "_";
 // Field 4 of a label-file line holds this code for a long sound.
 inline constexpr std::string_view kLongLengthCode = "200";
+// The code of a short sound, as the lab's label files write it.
+inline constexpr std::string_view kShortLengthCode = "100";
 // The mark a long consonant gets after its letter.
 inline constexpr char kLongMark = ':';
 

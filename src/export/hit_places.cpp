@@ -6,7 +6,8 @@
 
 namespace zor {
 
-HitPlaces::HitPlaces(const TextTable& sentences, const TextTable& words, const TextTable& sounds)
+HitPlaces::HitPlaces(const TextTable& sentences, const TextTable& words, const TextTable& sounds,
+                     AnnotationOptions annotation)
     : sentences_(sentences),
       words_(words),
       sounds_(sounds),
@@ -14,7 +15,9 @@ HitPlaces::HitPlaces(const TextTable& sentences, const TextTable& words, const T
       word_numbers_(words, word_column::kNumber),
       sound_numbers_(sounds, sound_column::kNumber),
       sound_words_(sounds, sound_column::kWord),
-      sound_sentences_(sounds, sound_column::kSentence) {}
+      sound_sentences_(sounds, sound_column::kSentence) {
+  reader_.set_annotation(std::move(annotation));
+}
 
 std::optional<int> HitPlaces::first_row(const ExactIndex& index, std::string_view number) const {
   if (number.empty()) return std::nullopt;

@@ -19,8 +19,6 @@
 
 namespace zor {
 
-inline constexpr double kSamplesPerSecond = 22050.0;
-
 // The rows of the corpus tables behind a hit (1-based).
 struct HitRows {
   int sentence_row = 0;
@@ -38,7 +36,9 @@ struct HitPlace {
 class HitPlaces {
  public:
   // The tables must stay loaded and unchanged while this is in use.
-  HitPlaces(const TextTable& sentences, const TextTable& words, const TextTable& sounds);
+  // `annotation` reads the TextGrid sets as the conversion read them.
+  HitPlaces(const TextTable& sentences, const TextTable& words, const TextTable& sounds,
+            AnnotationOptions annotation = {});
 
   // The rows of a hit; nullopt when the tables do not hold it. A sound hit
   // spans as many sounds (one to three) as its duration sums up.

@@ -42,8 +42,8 @@ void write_hits_csv(const TextTable& distribution, const TextTable& sentences,
     const std::optional<HitPlace> place = places.place(hit);
     line.text(rows ? text_of(sentences.cell(rows->sentence_row, sentence_column::kPath)) : "");
     if (place) {
-      line.number(place->start / kSamplesPerSecond, kTimeDecimals);
-      line.number(place->end / kSamplesPerSecond, kTimeDecimals);
+      line.number(place->start / double{kSamplesPerSecond}, kTimeDecimals);
+      line.number(place->end / double{kSamplesPerSecond}, kTimeDecimals);
     } else {
       line.empty().empty();
     }

@@ -9,7 +9,6 @@
 namespace zor::speak {
 namespace {
 
-constexpr std::string_view kShortLengthCode = "100";
 // No pause is going on (a sample no recording reaches).
 constexpr std::uint32_t kNone = std::numeric_limits<std::uint32_t>::max();
 
