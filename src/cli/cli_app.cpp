@@ -42,6 +42,7 @@ int run_cli(int argc, const char* const* argv) {
   register_report_command(app, exit_code);
   register_run_command(app, exit_code);
   register_export_commands(app, exit_code);
+  register_textgrid_command(app, exit_code);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
@@ -52,7 +53,7 @@ int run_cli(int argc, const char* const* argv) {
         return 2;
       }
       if (argc >= 2 && argv[1][0] != '-' && !subcommand_named(app, argv[1])) {
-        std::fprintf(stderr, "Unknown subcommand %s (convert, query, report, run, stats, hits or tables)\n", argv[1]);
+        std::fprintf(stderr, "Unknown subcommand %s (convert, query, report, run, stats, hits, tables or textgrid)\n", argv[1]);
         return 2;
       }
     }

@@ -10,6 +10,7 @@ void register_query_command(CLI::App& app, int& exit_code);
 void register_report_command(CLI::App& app, int& exit_code);
 void register_run_command(CLI::App& app, int& exit_code);
 void register_export_commands(CLI::App& app, int& exit_code);
+void register_textgrid_command(CLI::App& app, int& exit_code);
 
 // Parses and runs one command line; returns the process exit status.
 int run_cli(int argc, const char* const* argv);
