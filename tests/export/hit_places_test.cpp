@@ -5,7 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
+#include "annotation/textgrid_writer.h"
 #include "conversion/conversion_run.h"
+#include "conversion/set_segmentation.h"
 #include "corpus/label_tree.h"
 #include "gen/recording_files.h"
 #include "platform/paths.h"
@@ -95,6 +99,28 @@ TEST_F(HitPlacesTest, SoundsSequencesAndWordsSpanTheirAnnotatedSamples) {
     EXPECT_EQ(place->wav_path, wav_);
     EXPECT_EQ(place->start, c.start);
     EXPECT_EQ(place->end, c.end);
+  }
+  EXPECT_TRUE(places.warnings().empty());
+}
+
+TEST_F(HitPlacesTest, ATextGridSetGivesTheSamePlaces) {
+  // The same segmentation as a TextGrid, converted anew.
+  FileSetReader reader;
+  Segmentation segmentation;
+  std::string problem;
+  ASSERT_TRUE(read_set_segmentation(reader, wav_, segmentation, problem)) << problem;
+  std::filesystem::remove(recordings_.path() / "s.imf");
+  std::filesystem::remove(recordings_.path() / "s.pit");
+  test::write_bytes(recordings_.path() / "s.TextGrid", textgrid_text(segmentation));
+  convert();
+  HitPlaces places(sentences_, words_, sounds_);
+  for (auto [hit, start, end] : {std::tuple{Hit{68, "3", "2", "1"}, 4000u, 5500u},
+                                 std::tuple{Hit{204, "2", "2", "1"}, 3000u, 7500u},
+                                 std::tuple{Hit{150, "", "3", "1"}, 7500u, 10800u}}) {
+    std::optional<HitPlace> place = places.place(hit);
+    ASSERT_TRUE(place);
+    EXPECT_EQ(place->start, start);
+    EXPECT_EQ(place->end, end);
   }
   EXPECT_TRUE(places.warnings().empty());
 }
