@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QSettings>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -19,6 +20,7 @@
 #include "controls/wav_reader.h"
 #include "platform/encoding.h"
 #include "platform/paths.h"
+#include "wizard/annotation_dialog.h"
 #include "wizard/kor_property_sheet.h"
 #include "wizard/page1_texts.h"
 #include "wizard/page_buttons.h"
@@ -63,6 +65,7 @@ CPage1::CPage1(CKorPropertySheet* sheet, QWidget* parent)
   QPushButton* delete_selected = command_button("Kiválasztott", "delete_selected");
   QPushButton* delete_all = command_button("Mind", "delete_all");
   QPushButton* play = command_button("Lejátszás", "play");
+  QPushButton* textgrid = command_button("Beállítások", "textgrid_settings");
   play->setMinimumWidth(0);
 
   list_->setObjectName(QStringLiteral("wav_list"));
@@ -101,6 +104,7 @@ CPage1::CPage1(CKorPropertySheet* sheet, QWidget* parent)
   auto* commands = new QHBoxLayout;
   commands->addWidget(button_group(QString::fromUtf8("Hozzáadás"), Qt::Horizontal, {add_directory, add_files}));
   commands->addWidget(button_group(QString::fromUtf8("Törlés"), Qt::Horizontal, {delete_selected, delete_all}));
+  commands->addWidget(button_group(QStringLiteral("TextGrid"), Qt::Horizontal, {textgrid}));
   commands->addStretch();
   auto* playing = new QHBoxLayout;
   playing->addWidget(play);
@@ -123,6 +127,7 @@ CPage1::CPage1(CKorPropertySheet* sheet, QWidget* parent)
   connect(delete_selected, &QPushButton::clicked, this, &CPage1::delete_selected);
   connect(delete_all, &QPushButton::clicked, this, &CPage1::delete_all);
   connect(play, &QPushButton::clicked, this, &CPage1::play_selected);
+  connect(textgrid, &QPushButton::clicked, this, &CPage1::edit_annotation_settings);
   connect(next_page, &QPushButton::clicked, this, [this] {
     if (sheet_) sheet_->show_page(CKorPropertySheet::kLabelPage);
   });
@@ -130,6 +135,12 @@ CPage1::CPage1(CKorPropertySheet* sheet, QWidget* parent)
 }
 
 QString CPage1::information_line() const { return information_->text(); }
+
+void CPage1::edit_annotation_settings() {
+  QSettings settings;
+  CAnnotationDialog dialog(zor::gui::AnnotationSettings::load(settings), this);
+  if (zor::gui::user_dialogs().run_dialog(dialog)) dialog.settings().save(settings);
+}
 
 std::vector<zor::Recording> CPage1::recordings() const {
   std::vector<zor::Recording> recordings;

@@ -40,6 +40,8 @@ class CPage1 : public QWidget {
   void delete_selected();
   void delete_all();
   void play_selected();
+  // "Beállítások" of the TextGrid group: tiers and symbols of TextGrid sets.
+  void edit_annotation_settings();
   void update_information_line();
 
   void scan_directory(const QString& directory, QSet<QString>& visited);

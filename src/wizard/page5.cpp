@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSettings>
 #include <QVBoxLayout>
 
 #include "controls/icon_button.h"
@@ -17,6 +18,7 @@
 #include "platform/paths.h"
 #include "platform/run_lock.h"
 #include "query/query_run.h"
+#include "wizard/annotation_settings.h"
 #include "wizard/gui_host.h"
 #include "wizard/kor_property_sheet.h"
 #include "wizard/page1.h"
@@ -44,6 +46,15 @@ const OutputFile kFiles[CPage5::kFileCount] = {
     {"A lekérdezés eredménye (eloszlás)",
      "A lekérdezés eredményét (eloszlás)\r\ntartalmazó fájl nyitása"},
 };
+
+// The TextGrid settings of page 1 name a symbol table that cannot be read.
+void warn_about_annotation(QWidget* page, const std::string& reason) {
+  zor::gui::user_dialogs().show_message(
+      page, {zor::gui::BoxIcon::warning, page->window()->windowTitle(),
+             QString::fromUtf8("A TextGrid beállítások hangjelölési táblázata nem használható: ") +
+                 QString::fromStdString(zor::from_cp1250(reason)) +
+                 QString::fromUtf8("\nLapozzon az 1. oldalra!")});
+}
 
 QString u8(const char* text) { return QString::fromUtf8(text); }
 
@@ -198,6 +209,14 @@ void CPage5::run_conversion() {
   input.words_path = names.words;
   input.sounds_path = names.sounds;
   input.lock_path = zor::run_lock_path(names.report);
+  std::string reason;
+  std::optional<zor::AnnotationOptions> annotation =
+      zor::gui::AnnotationSettings::load(QSettings()).options(reason);
+  if (!annotation) {
+    warn_about_annotation(this, reason);
+    return;
+  }
+  input.annotation = std::move(*annotation);
   // Until page 2 has been shown there is no tree, and the run refuses.
   static const zor::LabelTree kNoTree;
   const zor::LabelTree* tree = label_tree_of(sheet_);

@@ -10,6 +10,7 @@
 #include "platform/encoding.h"
 #include "platform/file_io.h"
 #include "platform/paths.h"
+#include "wizard/annotation_dialog.h"
 #include "wizard/kor_property_sheet.h"
 #include "wizard/page1.h"
 #include "wizard/progress_window.h"
@@ -70,6 +71,10 @@ int save_screenshots(const QString& folder_path, const QString& recordings_folde
   progress.SetText(to_cp1250("Kis türelmet kérek...\n\n/home/fonetika/korpusz/mondat_0001.wav"));
   saved &= save(progress, folder, QStringLiteral("progress"));
   progress.Close();
+
+  CAnnotationDialog annotation({}, &sheet);
+  saved &= save(annotation, folder, QStringLiteral("textgrid_settings"));
+  annotation.hide();
 
   QTemporaryDir results;
   saved &= results.isValid() && write_sample_result(results.path());

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSettings>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -12,6 +13,7 @@
 
 #include "controls/icon_button.h"
 #include "platform/encoding.h"
+#include "wizard/annotation_settings.h"
 #include "wizard/page3.h"
 #include "wizard/page5.h"
 #include "wizard/progress_window.h"
@@ -94,6 +96,20 @@ TEST_F(WizardRuns, CancelInTheProgressWindowStopsTheConversion) {
   EXPECT_EQ(dialogs.message_texts(), std::vector<QString>{QString::fromUtf8("A konverzió megszakítva!")});
   EXPECT_EQ(line_count(output.path() / "output_sentences.txt"), 2);
   EXPECT_TRUE(sheet.isEnabled());
+}
+
+TEST_F(WizardRuns, AnUnusableSymbolTableOfTheTextGridSettingsStopsTheConversion) {
+  QSettings settings;
+  zor::gui::AnnotationSettings chosen;
+  chosen.symbols = zor::to_cp1250((output.path() / "nincs.tsv").string());
+  chosen.save(settings);
+  QTest::mouseClick(page->conversion_button(), Qt::LeftButton);
+  zor::gui::AnnotationSettings{}.save(settings);
+  EXPECT_FALSE(fs::exists(output.path() / "output_sentences.txt"));
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_TRUE(dialogs.messages[0].text.startsWith(
+      QString::fromUtf8("A TextGrid beállítások hangjelölési táblázata nem használható")))
+      << dialogs.messages[0].text.toStdString();
 }
 
 TEST_F(WizardRuns, DecliningTheConversionWritesNothing) {
