@@ -31,9 +31,21 @@ void CsvLine::separate() {
   }
 }
 
-CsvLine& CsvLine::utf8(std::string_view text) {
+CsvLine& CsvLine::text(std::string_view cp1250) {
   separate();
-  if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+  bool ascii = true;
+  for (char c : cp1250) ascii &= static_cast<unsigned char>(c) < 0x80;
+  std::string_view text = cp1250;
+  if (!ascii) {
+    constexpr size_t kMostKept = 1 << 16;
+    if (converted_.size() > kMostKept) converted_.clear();
+    auto found = converted_.find(cp1250);
+    if (found == converted_.end()) found = converted_.emplace(std::string(cp1250), from_cp1250(cp1250)).first;
+    text = found->second;
+  }
+  bool plain = true;
+  for (char c : text) plain &= c != ',' && c != '"' && c != '\r' && c != '\n';
+  if (plain) {
     line_.append(text);
     return *this;
   }
@@ -46,15 +58,13 @@ CsvLine& CsvLine::utf8(std::string_view text) {
   return *this;
 }
 
-CsvLine& CsvLine::text(std::string_view cp1250) { return utf8(from_cp1250(cp1250)); }
-
-CsvLine& CsvLine::integer(std::int64_t value) { return utf8(std::to_string(value)); }
+CsvLine& CsvLine::integer(std::int64_t value) { return text(std::to_string(value)); }
 
 CsvLine& CsvLine::number(double value, int most_decimals) {
-  return utf8(csv_number(value, most_decimals));
+  return text(csv_number(value, most_decimals));
 }
 
-CsvLine& CsvLine::empty() { return utf8({}); }
+CsvLine& CsvLine::empty() { return text({}); }
 
 std::string_view CsvLine::finish() {
   if (finished_) line_.clear();

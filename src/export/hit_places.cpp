@@ -86,7 +86,11 @@ const HitPlaces::Recording& HitPlaces::recording(int sentence_row) {
 
 std::optional<HitPlace> HitPlaces::place(const Hit& hit) {
   std::optional<HitRows> found = rows(hit);
-  if (!found) return std::nullopt;
+  return found ? place(*found) : std::nullopt;
+}
+
+std::optional<HitPlace> HitPlaces::place(const HitRows& hit_rows) {
+  const HitRows* found = &hit_rows;
   const Recording& sounds = recording(found->sentence_row);
   if (!sounds.usable) return std::nullopt;
   const std::string_view number = sentences_.cell(found->sentence_row, sentence_column::kNumber).value_or("");

@@ -44,6 +44,8 @@ class HitPlaces {
   // spans as many sounds (one to three) as its duration sums up.
   std::optional<HitRows> rows(const Hit& hit) const;
   std::optional<HitPlace> place(const Hit& hit);
+  // The same for a hit whose rows are known.
+  std::optional<HitPlace> place(const HitRows& rows);
   // A warning per recording that gave no place (Windows-1250), in the order met.
   const std::vector<std::string>& warnings() const { return warnings_; }
 

@@ -24,7 +24,7 @@ void write_hits_csv(const TextTable& distribution, const TextTable& sentences,
         "start_s", "end_s", "sound", "sound_labels", "word", "word_position", "word_syllables",
         "text_word", "sentence", "sentence_text", "before_3", "before_2", "before_1", "after_1",
         "after_2", "after_3"})
-    line.utf8(column);
+    line.text(column);
   out.write(line.finish());
 
   std::string sequence;
@@ -39,7 +39,7 @@ void write_hits_csv(const TextTable& distribution, const TextTable& sentences,
     line.text(occurrence.sound).text(occurrence.word).text(occurrence.sentence);
 
     const std::optional<HitRows> rows = places.rows(hit);
-    const std::optional<HitPlace> place = places.place(hit);
+    const std::optional<HitPlace> place = rows ? places.place(*rows) : std::nullopt;
     line.text(rows ? text_of(sentences.cell(rows->sentence_row, sentence_column::kPath)) : "");
     if (place) {
       line.number(place->start / double{kSamplesPerSecond}, kTimeDecimals);

@@ -25,8 +25,8 @@ void write_stats_csv(const TextTable& result, const TextTable& distribution,
                      const std::vector<std::string>& names, CsvOutput& out) {
   constexpr int kDecimals = 3;
   CsvLine line;
-  out.write(line.utf8("spec").utf8("type").utf8("n").utf8("mean").utf8("sd").utf8("median")
-                .utf8("q1").utf8("q3").utf8("min").utf8("max").utf8("cv").finish());
+  out.write(line.text("spec").text("type").text("n").text("mean").text("sd").text("median")
+                .text("q1").text("q3").text("min").text("max").text("cv").finish());
   for (const ResultRun& run : result_runs(result, distribution)) {
     const std::string_view name = result.cell(run.result_row, result_column::kName).value_or("");
     if (!names.empty() && std::find(names.begin(), names.end(), name) == names.end()) continue;
