@@ -9,7 +9,6 @@ namespace zor {
 HitPlaces::HitPlaces(const TextTable& sentences, const TextTable& words, const TextTable& sounds,
                      AnnotationOptions annotation)
     : sentences_(sentences),
-      words_(words),
       sounds_(sounds),
       sentence_numbers_(sentences, sentence_column::kNumber),
       word_numbers_(words, word_column::kNumber),

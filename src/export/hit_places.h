@@ -58,7 +58,6 @@ class HitPlaces {
   std::optional<int> first_row(const ExactIndex& index, std::string_view number) const;
 
   const TextTable& sentences_;
-  const TextTable& words_;
   const TextTable& sounds_;
   ExactIndex sentence_numbers_, word_numbers_, sound_numbers_;
   ExactIndex sound_words_, sound_sentences_;  // sounds by word and by sentence number
