@@ -1,5 +1,7 @@
 #include "controls/wav_reader.h"
 
+#include <algorithm>
+
 #include "platform/file_io.h"
 
 int WavReader::Open(const std::string& path) {
@@ -26,6 +28,20 @@ int WavReader::Open(const std::string& path) {
     format_ = zor::WavFormat{};
   }
   return result;
+}
+
+bool WavReader::ReadFrames(std::uint32_t first, std::uint32_t count, std::string& bytes) {
+  bytes.clear();
+  if (!file_ || first > format_.frame_count) return false;
+  count = std::min(count, format_.frame_count - first);
+  const std::uint64_t offset = format_.data_offset + std::uint64_t{first} * format_.block_align;
+  bytes.resize(std::size_t{count} * format_.block_align);
+  if (std::fseek(file_, static_cast<long>(offset), SEEK_SET) != 0 ||
+      std::fread(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
+    bytes.clear();
+    return false;
+  }
+  return true;
 }
 
 int WavReader::Close() {

@@ -26,6 +26,10 @@ class WavReader {
   std::uint16_t Channels() const { return format_.channels; }
   std::uint32_t FrameCount() const { return format_.frame_count; }
   double Seconds() const { return format_.seconds; }
+  const zor::WavFormat& Format() const { return format_; }
+  // The bytes of `count` frames from frame `first` on, as the file holds
+  // them; fewer at the end of the data. False when nothing can be read.
+  bool ReadFrames(std::uint32_t first, std::uint32_t count, std::string& bytes);
 
  private:
   std::FILE* file_ = nullptr;

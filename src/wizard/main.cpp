@@ -22,10 +22,11 @@ bool answered_on_terminal(int argc, char** argv) {
     }
     if (argument == "--help" || argument == "-h") {
       std::printf(
-          "Usage: zor [--screenshot DIR [RECORDINGS_DIR]]\n"
+          "Usage: zor [--screenshot DIR [RECORDINGS_DIR [TABLES_DIR]]]\n"
           "The five-page wizard that measures the durations of speech sounds and words.\n"
           "  --screenshot DIR   save a picture of every page and dialog into DIR and exit;\n"
-          "                     RECORDINGS_DIR lists its WAV files on page 1\n"
+          "                     RECORDINGS_DIR lists its WAV files on page 1, TABLES_DIR\n"
+          "                     (a queried corpus) fills the result browser\n"
           "  --version          print the version and exit\n"
           "  --help             print this help and exit\n"
           "zor-cli runs the same conversion, query and report without windows.\n");
@@ -58,7 +59,8 @@ int main(int argc, char** argv) {
   QStringList arguments = QCoreApplication::arguments();
   qsizetype hook = arguments.indexOf(QStringLiteral("--screenshot"));
   if (hook > 0 && hook + 1 < arguments.size())
-    return zor::gui::save_screenshots(arguments[hook + 1], arguments.value(hook + 2));
+    return zor::gui::save_screenshots(arguments[hook + 1], arguments.value(hook + 2),
+                                      arguments.value(hook + 3));
 
   CKorPropertySheet sheet;
   sheet.show_page(CKorPropertySheet::kInputPage);

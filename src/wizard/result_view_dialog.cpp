@@ -4,10 +4,15 @@
 #include <QGridLayout>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSettings>
 #include <QVBoxLayout>
 
 #include "platform/encoding.h"
+#include "wizard/annotation_settings.h"
 #include "wizard/gui_host.h"
+#include "wizard/report_viewer.h"
+#include "wizard/result_browser.h"
+#include "wizard/user_dialogs.h"
 
 namespace {
 
@@ -23,6 +28,8 @@ CResultViewDialog::CResultViewDialog(const QString& directory, const QString& ba
                                      zor::gui::from_qstring(base_name))),
       list_(new QListWidget),
       show_(new QPushButton(QString::fromUtf8("Megmutat"))),
+      browse_(new QPushButton(QString::fromUtf8("Böngészés"))),
+      read_here_(new QPushButton(QString::fromUtf8("Olvasás itt"))),
       close_(new QPushButton(QString::fromUtf8("Bezár"))),
       tick_all_(new QPushButton(QString::fromUtf8("Mindet kijelöl"))),
       untick_all_(new QPushButton(QString::fromUtf8("Mindet töröl"))),
@@ -36,6 +43,8 @@ CResultViewDialog::CResultViewDialog(const QString& directory, const QString& ba
 
   auto* buttons = new QVBoxLayout;
   buttons->addWidget(show_);
+  buttons->addWidget(browse_);
+  buttons->addWidget(read_here_);
   buttons->addWidget(close_);
   buttons->addSpacing(24);
   buttons->addWidget(tick_all_);
@@ -51,6 +60,8 @@ CResultViewDialog::CResultViewDialog(const QString& directory, const QString& ba
   layout->setColumnStretch(1, 1);
 
   connect(show_, &QPushButton::clicked, this, &CResultViewDialog::show_report);
+  connect(browse_, &QPushButton::clicked, this, &CResultViewDialog::browse_results);
+  connect(read_here_, &QPushButton::clicked, this, &CResultViewDialog::read_report_here);
   connect(close_, &QPushButton::clicked, this, &QDialog::reject);
   connect(tick_all_, &QPushButton::clicked, this, [this] { set_all_ticks(true); });
   connect(untick_all_, &QPushButton::clicked, this, [this] { set_all_ticks(false); });
@@ -89,4 +100,38 @@ zor::ReportOptions CResultViewDialog::options() const {
 void CResultViewDialog::show_report() {
   zor::gui::GuiHost host(this);
   zor::write_report(entries(), options(), names_, host);
+}
+
+namespace {
+
+// The host as it is, except that the finished report is not handed to the
+// desktop: the program shows it itself.
+class KeepingHost : public zor::gui::GuiHost {
+ public:
+  using GuiHost::GuiHost;
+  void open_document(const std::string&) override {}
+};
+
+}  // namespace
+
+void CResultViewDialog::read_report_here() {
+  KeepingHost host(this);
+  zor::RunOutcome outcome = zor::write_report(entries(), options(), names_, host);
+  if (outcome != zor::RunOutcome::completed && outcome != zor::RunOutcome::cancelled) return;
+  CReportViewer viewer(names_.report, this);
+  zor::gui::user_dialogs().run_dialog(viewer);
+}
+
+void CResultViewDialog::browse_results() {
+  zor::gui::ResultBrowserModel model;
+  std::string reason;
+  std::optional<zor::AnnotationOptions> annotation = zor::gui::AnnotationSettings::load(QSettings()).options(reason);
+  std::string problem = annotation ? model.load(names_, entries(), std::move(*annotation)) : reason;
+  if (!problem.empty()) {
+    zor::gui::user_dialogs().show_message(
+        this, {zor::gui::BoxIcon::warning, windowTitle(), QString::fromStdString(zor::from_cp1250(problem))});
+    return;
+  }
+  CResultBrowser browser(model, this);
+  zor::gui::user_dialogs().run_dialog(browser);
 }

@@ -26,6 +26,8 @@ class CResultViewDialog : public QDialog {
 
   QListWidget* list() const { return list_; }
   QPushButton* show_button() const { return show_; }
+  QPushButton* browse_button() const { return browse_; }
+  QPushButton* read_here_button() const { return read_here_; }
   QPushButton* tick_all_button() const { return tick_all_; }
   QPushButton* untick_all_button() const { return untick_all_; }
   QCheckBox* details_box() const { return details_; }
@@ -35,10 +37,16 @@ class CResultViewDialog : public QDialog {
   void fill_list();
   void set_all_ticks(bool ticked);
   void show_report();
+  // The result browser of the ticked entries.
+  void browse_results();
+  // Writes the report as "Megmutat" does and shows it inside the program.
+  void read_report_here();
 
   zor::OutputNames names_;
   QListWidget* list_;
   QPushButton* show_;
+  QPushButton* browse_;
+  QPushButton* read_here_;
   QPushButton* close_;
   QPushButton* tick_all_;
   QPushButton* untick_all_;

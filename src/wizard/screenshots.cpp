@@ -14,6 +14,8 @@
 #include "wizard/kor_property_sheet.h"
 #include "wizard/page1.h"
 #include "wizard/progress_window.h"
+#include "wizard/report_viewer.h"
+#include "wizard/result_browser.h"
 #include "wizard/result_view_dialog.h"
 #include "wizard/user_dialogs.h"
 
@@ -39,7 +41,26 @@ bool write_sample_result(const QString& folder) {
 
 }  // namespace
 
-int save_screenshots(const QString& folder_path, const QString& recordings_folder) {
+// The browser on a queried corpus: the first specification, the interval of
+// its median and the first hit there selected.
+bool save_browser(const QDir& folder, const QString& tables_folder, QWidget* parent) {
+  const std::string directory = from_native_file_name(
+      QFile::encodeName(QDir(tables_folder).absolutePath() + QDir::separator()).toStdString());
+  const OutputNames names = build_output_names(directory, kDefaultBaseName);
+  ResultBrowserModel model;
+  if (!model.load(names, report_entries(names.result)).empty() || model.specs().empty()) return false;
+  CResultBrowser browser(model, parent);
+  browser.click_histogram(model.specs().front().statistics.median);
+  browser.select_hit_row(0);
+  bool saved = save(browser, folder, QStringLiteral("result_browser"));
+  browser.hide();
+  CReportViewer report(names.report, parent);
+  saved &= save(report, folder, QStringLiteral("report_viewer"));
+  return saved;
+}
+
+int save_screenshots(const QString& folder_path, const QString& recordings_folder,
+                     const QString& tables_folder) {
   QDir folder(folder_path);
   if (!folder.mkpath(QStringLiteral("."))) return 1;
   bool saved = true;
@@ -81,6 +102,8 @@ int save_screenshots(const QString& folder_path, const QString& recordings_folde
   CResultViewDialog viewer(results.path() + QDir::separator(), QStringLiteral("output.txt"),
                            &sheet);
   saved &= save(viewer, folder, QStringLiteral("result_viewer"));
+  viewer.hide();
+  if (!tables_folder.isEmpty()) saved &= save_browser(folder, tables_folder, &sheet);
   return saved ? 0 : 1;
 }
 

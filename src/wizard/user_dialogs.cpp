@@ -7,9 +7,11 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QUrl>
 
+#include "controls/play_clip.h"
 #include "controls/play_wav.h"
 #include "platform/encoding.h"
 
@@ -75,6 +77,20 @@ class QtUserDialogs final : public UserDialogs {
     QDesktopServices::openUrl(QUrl::fromLocalFile(native_path));
   }
   int play_wav(const std::string& cp1250_path) override { return PlayWav(cp1250_path); }
+  int play_clip(const PcmClip& clip) override { return PlayClip(clip); }
+  std::optional<std::string> choose_image_file(QWidget* parent, const QString& default_name) override {
+    QString chosen = QFileDialog::getSaveFileName(
+        parent, QString::fromUtf8("Ábra mentése"), default_name,
+        QString::fromUtf8("PNG kép (*.png);;SVG rajz (*.svg)"));
+    if (chosen.isEmpty()) return std::nullopt;
+    if (!chosen.endsWith(QLatin1String(".png"), Qt::CaseInsensitive) &&
+        !chosen.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive))
+      chosen += QLatin1String(".png");
+    return zor::from_native_file_name(QFile::encodeName(chosen).toStdString());
+  }
+  bool start_program(const QString& program, const QStringList& arguments) override {
+    return QProcess::startDetached(program, arguments);
+  }
 };
 
 UserDialogs*& installed_dialogs() {

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+struct PcmClip;
 class QDialog;
 class QMessageBox;
 class QWidget;
@@ -61,6 +62,14 @@ class UserDialogs {
   virtual void open_document(const QString& native_path) = 0;
   // Plays a recording (Windows-1250 path) to its end; a PlayWav result.
   virtual int play_wav(const std::string& cp1250_path) = 0;
+  // Plays a piece of a recording to its end; a PlayWav result.
+  virtual int play_clip(const PcmClip& clip) = 0;
+  // An image file to save a chart in: its path in Windows-1250, ending in
+  // ".png" or ".svg", or nothing when the user cancelled.
+  virtual std::optional<std::string> choose_image_file(QWidget* parent, const QString& default_name) = 0;
+  // Starts a program with arguments (native texts) and leaves it running;
+  // false when it cannot be started.
+  virtual bool start_program(const QString& program, const QStringList& arguments) = 0;
 };
 
 // Qt's dialogs, the desktop's services and PlayWav, unless a test has

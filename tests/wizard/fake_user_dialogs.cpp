@@ -75,6 +75,23 @@ bool FakeUserDialogs::run_dialog(QDialog& dialog) {
 
 void FakeUserDialogs::open_document(const QString& native_path) { opened.push_back(native_path); }
 
+int FakeUserDialogs::play_clip(const PcmClip& clip) {
+  played_clips.push_back(clip);
+  return play_result;
+}
+
+std::optional<std::string> FakeUserDialogs::choose_image_file(QWidget*, const QString&) {
+  if (image_answers.empty()) return std::nullopt;
+  std::string answer = image_answers.front();
+  image_answers.pop_front();
+  return answer;
+}
+
+bool FakeUserDialogs::start_program(const QString& program, const QStringList& arguments) {
+  started.push_back(QStringList{program} + arguments);
+  return start_result;
+}
+
 int FakeUserDialogs::play_wav(const std::string& cp1250_path) {
   played.push_back(cp1250_path);
   return play_result;

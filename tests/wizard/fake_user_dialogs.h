@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/play_clip.h"
 #include "controls/play_wav.h"
 #include "wizard/user_dialogs.h"
 
@@ -53,6 +54,11 @@ class FakeUserDialogs : public gui::UserDialogs {
   int dialogs_run = 0;
   std::vector<QString> opened;
   std::vector<std::string> played;
+  std::vector<PcmClip> played_clips;
+  // The answers of the next image-file dialogs; cancel when none is queued.
+  std::deque<std::string> image_answers;
+  std::vector<QStringList> started;  // program and its arguments
+  bool start_result = true;
 
   // The texts of the messages shown, or of those shown with `icon`.
   std::vector<QString> message_texts() const;
@@ -69,6 +75,9 @@ class FakeUserDialogs : public gui::UserDialogs {
   bool run_dialog(QDialog& dialog) override;
   void open_document(const QString& native_path) override;
   int play_wav(const std::string& cp1250_path) override;
+  int play_clip(const PcmClip& clip) override;
+  std::optional<std::string> choose_image_file(QWidget* parent, const QString& default_name) override;
+  bool start_program(const QString& program, const QStringList& arguments) override;
 
  private:
   std::optional<std::string> answer(FileQuestion question);
