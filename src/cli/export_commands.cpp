@@ -116,7 +116,9 @@ int export_tables(const OutputOptions& output, const std::string& folder, Termin
                              std::pair{&tables.words, &names.words},
                              std::pair{&tables.sounds, &names.sounds}}) {
     const std::string csv = target + std::filesystem::path(native_file_name(*path)).stem().string() + ".csv";
-    int status = write_csv(native_file_name(csv), host, [table](CsvOutput& out) { write_table_csv(*table, out); });
+    const TextTable* source = table;  // a structured binding cannot be captured before C++20's fix
+    int status =
+        write_csv(native_file_name(csv), host, [source](CsvOutput& out) { write_table_csv(*source, out); });
     if (status != kExitCompleted) return status;
   }
   return kExitCompleted;
