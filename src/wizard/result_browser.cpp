@@ -15,7 +15,7 @@
 #include <QLineSeries>
 #include <QPainter>
 #include <QPushButton>
-#include <QShortcut>
+#include <QKeyEvent>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QSvgGenerator>
@@ -94,8 +94,10 @@ CResultBrowser::CResultBrowser(zor::gui::ResultBrowserModel& model, QWidget* par
   chart_view_->setMinimumSize(420, 260);
 
   hits_->setModel(hit_rows_);
-  hits_->setSortingEnabled(true);
+  // No sort indicator first: enabling sorting sorts by it at once, and the
+  // list starts in the order the query found the hits.
   hits_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+  hits_->setSortingEnabled(true);
   hits_->setSelectionBehavior(QAbstractItemView::SelectRows);
   hits_->setSelectionMode(QAbstractItemView::SingleSelection);
   hits_->verticalHeader()->hide();
@@ -148,8 +150,8 @@ CResultBrowser::CResultBrowser(zor::gui::ResultBrowserModel& model, QWidget* par
     if (auto row = model_.selected_hit()) hits_->selectRow(static_cast<int>(*row));
   });
   connect(hits_, &QTableView::doubleClicked, this, [this] { play_hit(); });
-  connect(new QShortcut(QKeySequence(Qt::Key_Space), hits_), &QShortcut::activated, this,
-          &CResultBrowser::play_hit);
+  // Space plays; the list would take it for a search and move the selection.
+  hits_->installEventFilter(this);
   connect(context_, &QComboBox::currentIndexChanged, this,
           [this] { model_.set_context_ms(context_->currentData().toInt()); });
   model_.set_context_ms(context_->currentData().toInt());
@@ -163,6 +165,15 @@ CResultBrowser::CResultBrowser(zor::gui::ResultBrowserModel& model, QWidget* par
   fill_statistics();
   if (!model_.specs().empty()) statistics_->selectRow(0);
   else show_hits();
+}
+
+bool CResultBrowser::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == hits_ && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
+    play_hit();
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 void CResultBrowser::fill_statistics() {
@@ -275,6 +286,8 @@ void CResultBrowser::show_hits() {
 }
 
 void CResultBrowser::select_hit_row(int row) {
+  // The current row is what the view reports as the selection later on.
+  hits_->setCurrentIndex(hit_rows_->index(row, 0));
   hits_->selectRow(row);
   model_.select_hit(row >= 0 ? std::optional<size_t>(row) : std::nullopt);
 }

@@ -40,6 +40,9 @@ class CResultBrowser : public QDialog {
   void save_histogram();
   void copy_list();
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void fill_statistics();
   void draw_histogram();
