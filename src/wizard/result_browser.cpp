@@ -226,14 +226,21 @@ void CResultBrowser::draw_histogram() {
     }
     return upper;
   };
-  auto* area = new QAreaSeries(outline(std::nullopt));
+  // An area series does not own its outline: the outline is made its child,
+  // so that removing the series from the chart frees both.
+  auto area_of = [](QLineSeries* line) {
+    auto* series = new QAreaSeries(line);
+    line->setParent(series);
+    return series;
+  };
+  auto* area = area_of(outline(std::nullopt));
   area->setName(QString::fromUtf8("10 ms"));
   area->setColor(QColor(0x5b, 0x8d, 0xc9));
   area->setBorderColor(QColor(0x2c, 0x5a, 0x92));
   chart_->addSeries(area);
   connect(area, &QAreaSeries::clicked, this, [this](const QPointF& point) { click_histogram(point.x()); });
   if (auto filter = model_.interval_filter()) {
-    auto* chosen = new QAreaSeries(outline(filter));
+    auto* chosen = area_of(outline(filter));
     chosen->setName(QString::fromUtf8("szűrő"));
     chosen->setColor(QColor(0xf0, 0xa0, 0x30));
     chart_->addSeries(chosen);

@@ -329,12 +329,12 @@ TEST(TextGridReaderHostile, RefusesCountsBeyondTheDataWithoutReservingForThem) {
   negative.real(0).real(1).byte(1).integer(-1);
   failure(negative.bytes());
   // A text length or character count beyond the data, and a broken surrogate pair.
-  failure(std::string("ooBinaryFile\x08TextGrid") + std::string(16, '\0') +
-          "\x01\x00\x00\x00\x01\x0CIntervalTier\xFF\xFF\x30\x00");
-  failure(std::string("ooBinaryFile\x08TextGrid") + std::string(16, '\0') +
-          "\x01\x00\x00\x00\x01\x0CIntervalTier\x40\x00ab");
-  failure(std::string("ooBinaryFile\x08TextGrid") + std::string(16, '\0') +
-          std::string("\x01\x00\x00\x00\x01\x0CIntervalTier\xFF\xFF\x00\x01\xD8\x3D\x00\x41", 30));
+  // (String literals with the "s" suffix keep their zero bytes.)
+  using namespace std::string_literals;
+  const std::string head = "ooBinaryFile\x08TextGrid"s + std::string(16, '\0') + "\x01\x00\x00\x00\x01\x0C"s;
+  failure(head + "IntervalTier\xFF\xFF\x30\x00"s);
+  failure(head + "IntervalTier\x40\x00"s + "ab");
+  failure(head + "IntervalTier\xFF\xFF\x00\x01\xD8\x3D\x00\x41"s);
 }
 
 TEST(TextGridReaderHostile, ReadsAMillionIntervalsInLinearTime) {
