@@ -206,7 +206,11 @@ void CResultBrowser::select_specification(int row) {
 
 void CResultBrowser::draw_histogram() {
   chart_->removeAllSeries();
-  for (QAbstractAxis* axis : chart_->axes()) chart_->removeAxis(axis);
+  // The chart gives up its axes when they are removed, but does not delete them.
+  for (QAbstractAxis* axis : chart_->axes()) {
+    chart_->removeAxis(axis);
+    delete axis;
+  }
   const std::vector<zor::gui::ResultBrowserModel::Bin> bins = model_.histogram();
   if (!model_.selected_spec() || bins.empty()) {
     chart_->setTitle(QString());
