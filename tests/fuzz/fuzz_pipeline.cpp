@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   OutputNames names = build_output_names(directory_part(wav), "out.txt");
   ConversionInput conversion{{{file_name_part(wav), directory_part(wav)}},
                              names.sentences, names.words, names.sounds,
-                             run_lock_path(names.report)};
+                             run_lock_path(names.report), AnnotationOptions{}};
   test::FakeHost host;
   // A set that is skipped leaves nothing converted, and the run counts as
   // failed; it must then have said so. A label that ends the sentence early
