@@ -69,10 +69,17 @@ const DetailMarks& plain_marks() {
   return marks;
 }
 
-DetailMarks distribution_marks(std::string_view type, std::string_view value) {
-  std::string with_value = std::string(". ").append(value).append(" ms ): ");
-  return DetailMarks{".): ", type == "SZ" ? with_value : ".): ",
-                     type == "H" ? with_value : ".): "};
+// Filled in place for every hit of a distribution: a report of millions of
+// hits would otherwise build three strings for each.
+void set_distribution_marks(DetailMarks& marks, std::string_view type, std::string_view value) {
+  constexpr std::string_view kPlain = ".): ";
+  marks.sentence.assign(kPlain);
+  for (auto [unit, mark] : {std::pair{"SZ", &marks.word}, std::pair{"H", &marks.sound}}) {
+    if (type == unit)
+      mark->assign(". ").append(value).append(" ms ): ");
+    else
+      mark->assign(kPlain);
+  }
 }
 
 // The detail texts of an occurrence's sentence, word and sound; none where
@@ -130,6 +137,7 @@ class ReportSectionWriter::Impl {
   // allocated afresh, its pages would be cleared for every section again.
   std::vector<std::pair<long long, size_t>> counted_;
   std::vector<CountedHit> hits_;
+  DetailMarks marks_;
   // For names that several result rows share: where each one's run of
   // distribution rows begins, by name.
   std::unordered_map<std::string, std::vector<size_t>> run_starts_;
@@ -253,7 +261,8 @@ void ReportSectionWriter::Impl::write_distribution(std::span<const int> rows,
       ++tally;
       if (!options_.details) continue;
       const CountedHit& hit = hits_[next->second];
-      write_details(hit.occurrence, hit.details, distribution_marks(type, hit.occurrence.value));
+      set_distribution_marks(marks_, type, hit.occurrence.value);
+      write_details(hit.occurrence, hit.details, marks_);
       flush(kPieceSize);
     }
     append_interval_line(out_, interval * kIntervalWidth, tally);

@@ -1,12 +1,16 @@
 #include "query/report_tables.h"
 
+#include <algorithm>
+
 #include "corpus/table_layout.h"
 #include "query/table_check.h"
 
 namespace zor {
 
-bool KeyedTable::load(std::string_view path, std::string_view key, int detail_column) {
+bool KeyedTable::load(std::string_view path, std::string_view key, int detail_column,
+                      int stored_columns) {
   table_.set_separator('\t');
+  table_.set_stored_columns(stored_columns);
   if (!table_.load(path)) return false;
   int column = table_.column_index(key);
   if (column > 0) index_.emplace(table_, column);
@@ -35,9 +39,18 @@ std::optional<std::string_view> KeyedTable::detail(std::string_view value) const
 
 bool ReportTables::load(const OutputNames& names) {
   // A detail line shows the sentence's or word's sounds, the sound's symbol.
-  bool loaded = sentences.load(names.sentences, kSentenceTable.name(sentence_column::kNumber), sentence_column::kSounds);
-  loaded = words.load(names.words, kWordTable.name(word_column::kNumber), word_column::kSounds) && loaded;
-  loaded = sounds.load(names.sounds, kSoundTable.name(sound_column::kNumber), sound_column::kSymbol) && loaded;
+  // The report refuses tables whose number and detail columns are not in
+  // their places, so the columns after those are never read: not keeping
+  // them spares most of the sound table.
+  constexpr int kSentenceColumns = std::max(sentence_column::kNumber, sentence_column::kSounds);
+  constexpr int kWordColumns = std::max(word_column::kNumber, word_column::kSounds);
+  constexpr int kSoundColumns = std::max(sound_column::kNumber, sound_column::kSymbol);
+  bool loaded = sentences.load(names.sentences, kSentenceTable.name(sentence_column::kNumber),
+                               sentence_column::kSounds, kSentenceColumns);
+  loaded = words.load(names.words, kWordTable.name(word_column::kNumber), word_column::kSounds,
+                      kWordColumns) && loaded;
+  loaded = sounds.load(names.sounds, kSoundTable.name(sound_column::kNumber), sound_column::kSymbol,
+                       kSoundColumns) && loaded;
   loaded = result.load(names.result, kResultTable.name(result_column::kName)) && loaded;
   loaded = result_dev.load(names.result_dev, kDistributionTable.name(distribution_column::kName)) && loaded;
   return loaded;

@@ -23,9 +23,10 @@ class KeyedTable {
   KeyedTable& operator=(const KeyedTable&) = delete;
 
   // Loads with the tab separator and indexes the first column named `key`;
-  // `detail_column` > 0 makes detail() read that column. False when the file
-  // cannot be opened.
-  bool load(std::string_view path, std::string_view key, int detail_column = 0);
+  // `detail_column` > 0 makes detail() read that column. `stored_columns` > 0
+  // keeps only that many first columns. False when the file cannot be opened.
+  bool load(std::string_view path, std::string_view key, int detail_column = 0,
+            int stored_columns = 0);
 
   // The rows whose key field equals the value, in file order.
   std::span<const int> rows(std::string_view value) const;

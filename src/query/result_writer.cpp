@@ -1,5 +1,8 @@
 #include "query/result_writer.h"
 
+#include <charconv>
+#include <string_view>
+
 #include "corpus/table_layout.h"
 
 namespace zor {
@@ -20,12 +23,44 @@ void ResultWriter::write_headers() {
   distribution_.write(kDistributionTable.header_line());
 }
 
+namespace {
+
+constexpr size_t kHitPiece = size_t{1} << 16;
+
+// As TextFileWriter::write ends lines: a field holding an LF gets CR LF.
+void append_crlf(std::string& out, std::string_view text) {
+  for (size_t lf; (lf = text.find('\n')) != std::string_view::npos; text.remove_prefix(lf + 1))
+    out.append(text.substr(0, lf)).append("\r\n");
+  out.append(text);
+}
+
+void append_number(std::string& out, std::int64_t number) {
+  char digits[24];
+  auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+  out.append(digits, static_cast<size_t>(end - digits));
+}
+
+}  // namespace
+
 void ResultWriter::write_hit(const Specification& spec, const Hit& hit) {
-  line_.assign(spec[kSpecName]).append(1, '\t').append(spec[kSpecType]).append(1, '\t');
-  line_.append(std::to_string(interval_bound(hit.duration))).append(1, '\t');
-  line_.append(hit_items(hit.duration, hit.sound_number, hit.word_number, hit.sentence_number));
-  line_.append(1, '\n');
-  distribution_.write(line_);
+  append_crlf(hits_, spec[kSpecName]);
+  hits_.push_back('\t');
+  append_crlf(hits_, spec[kSpecType]);
+  hits_.push_back('\t');
+  append_number(hits_, interval_bound(hit.duration));
+  hits_.push_back('\t');
+  append_number(hits_, hit.duration);
+  for (std::string_view number : {hit.sound_number, hit.word_number, hit.sentence_number}) {
+    hits_.push_back(';');
+    append_crlf(hits_, number);
+  }
+  hits_.append("\r\n");
+  if (hits_.size() >= kHitPiece) flush_hits();
+}
+
+void ResultWriter::flush_hits() {
+  if (!hits_.empty()) distribution_.write_crlf_text(hits_);
+  hits_.clear();
 }
 
 void ResultWriter::write_result(const Specification& spec, const HitStatistics& statistics) {
@@ -38,11 +73,13 @@ void ResultWriter::write_result(const Specification& spec, const HitStatistics& 
 }
 
 void ResultWriter::discard() {
+  hits_.clear();
   result_.discard();
   distribution_.discard();
 }
 
 std::string ResultWriter::close() {
+  flush_hits();
   TextFileWriter* const writers[] = {&result_, &distribution_};
   std::vector<bool> failures = close_together(writers);
   std::string failed;

@@ -35,7 +35,12 @@ class ResultWriter {
  private:
   std::string result_path_, distribution_path_;
   TextFileWriter result_, distribution_;
+  void flush_hits();
+
   std::string line_;
+  // Hit lines with their CR LF ends already in place, written a piece at a
+  // time: a query writes millions of them.
+  std::string hits_;
 };
 
 }  // namespace zor

@@ -124,11 +124,19 @@ class TableLoader {
     return size_;
   }
 
+  // A header of more columns than a row can store (half a million) keeps
+  // the first ones; the rest read as missing.
+  size_t kept_columns() const {
+    size_t kept = std::min<size_t>(static_cast<size_t>(table_.column_count()), TextTable::RowSpan::kMaxStored);
+    if (table_.stored_columns_ > 0) kept = std::min(kept, static_cast<size_t>(table_.stored_columns_));
+    return kept;
+  }
+
   void reserve_rows(size_t data_begin) {
     size_t data_size = size_ - data_begin;
     // The header's LF is not a row's; a last line without LF is one.
     size_t lines = std::max<size_t>(line_ends_, 1);
-    size_t columns = static_cast<size_t>(table_.column_count());
+    size_t columns = kept_columns();
     // Every stored field ends at a separator or a line end, so the data size
     // bounds the fields even when the header names very many columns.
     size_t fields = columns != 0 && lines > data_size / columns ? data_size + 1 : lines * columns;
@@ -140,10 +148,7 @@ class TableLoader {
     reserve_rows(data_begin);
     std::array<bool, 256> special{};
     for (char c : {'\n', '\r', '\\', '\0', separator_}) special[static_cast<unsigned char>(c)] = true;
-    const size_t columns = static_cast<size_t>(table_.column_count());
-    // A header of more columns than a row can store (half a million) keeps
-    // the first ones; the rest read as missing.
-    const size_t kept = std::min<size_t>(columns, TextTable::RowSpan::kMaxStored);
+    const size_t kept = kept_columns();
     char* const bytes = bytes_;
     const size_t size = size_;
     std::vector<uint64_t> ends;
@@ -159,10 +164,16 @@ class TableLoader {
       // but not kept.
       bool dropping = kept == 0;
       while (true) {
-        if (dropping) {
-          while (at < size && !special[static_cast<unsigned char>(bytes[at])]) ++at;
-        } else {
-          while (at < size && !special[static_cast<unsigned char>(bytes[at])]) bytes[written_++] = bytes[at++];
+        {
+          // Scanned first and moved as one block: the plain bytes are
+          // nearly all of a table.
+          size_t plain_end = at;
+          while (plain_end < size && !special[static_cast<unsigned char>(bytes[plain_end])]) ++plain_end;
+          if (!dropping) {
+            if (written_ != at) std::memmove(bytes + written_, bytes + at, plain_end - at);
+            written_ += plain_end - at;
+          }
+          at = plain_end;
         }
         if (at == size) {  // the file ends inside the line: the open field is lost
           written_ = field_begin;

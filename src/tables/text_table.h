@@ -61,6 +61,10 @@ class TextTable {
 
   char separator() const;
   void set_separator(char separator);
+  // A load keeps the first `count` fields of a row and reads the others as
+  // missing, so that a reader of a wide table's first columns holds only
+  // those; 0 keeps every field.
+  void set_stored_columns(int count) { stored_columns_ = count; }
 
   // Loading. False when the file cannot be opened; the table is then
   // unchanged. Otherwise the table holds the file and the cursor is on the
@@ -133,6 +137,7 @@ class TextTable {
   bool search_begun_ = false;
   int direction_ = 1;
   char separator_ = ';';
+  int stored_columns_ = 0;
   mutable TextMatcher matcher_;
 };
 
