@@ -28,6 +28,7 @@ QueryCorpus::QueryCorpus(const TextTable& words, const TextTable& sounds)
     : words_(words), sounds_(sounds) {
   read_words();
   read_sounds();
+  index_label_lists();
   symbol_column_ = sounds_.column_index(kSoundTable.name(sound_column::kSymbol));
   if (symbol_column_ > 0) symbol_index_ = std::make_unique<ExactIndex>(sounds_, symbol_column_);
 }
@@ -79,6 +80,24 @@ void QueryCorpus::read_sounds() {
       facts.neighbour_labels[k] = label_lists_.add(sounds_.cell(row, sound_column::kNeighbourLabels[k]));
     }
   }
+}
+
+// A counting sort of the rows by their own label list.
+void QueryCorpus::index_label_lists() {
+  label_list_begins_.assign(label_lists_.size() + 1, 0);
+  for (const SoundFacts& facts : sound_facts_) ++label_list_begins_[facts.labels + 1];
+  for (size_t id = 1; id < label_list_begins_.size(); ++id)
+    label_list_begins_[id] += label_list_begins_[id - 1];
+  label_list_rows_.resize(sound_facts_.size());
+  std::vector<std::uint32_t> next(label_list_begins_.begin(), label_list_begins_.end() - 1);
+  for (size_t row = 0; row < sound_facts_.size(); ++row)
+    label_list_rows_[next[sound_facts_[row].labels]++] = static_cast<std::uint32_t>(row);
+}
+
+std::span<const std::uint32_t> QueryCorpus::rows_of_label_list(std::uint32_t id) const {
+  if (id + 1 >= label_list_begins_.size()) return {};
+  return std::span(label_list_rows_).subspan(label_list_begins_[id],
+                                             label_list_begins_[id + 1] - label_list_begins_[id]);
 }
 
 std::span<const int> QueryCorpus::rows_of_symbol(std::string_view symbol) const {

@@ -79,10 +79,14 @@ class QueryCorpus {
   static constexpr std::uint32_t kUnmatchedWord = 0x80000000u;
   // The rows whose HANG equals the symbol, in increasing order.
   std::span<const int> rows_of_symbol(std::string_view symbol) const;
+  // The 0-based rows whose own label list (HANG_CIMKE) has the id, in
+  // increasing order: a class of sounds costs its rows, not the table.
+  std::span<const std::uint32_t> rows_of_label_list(std::uint32_t id) const;
 
  private:
   void read_words();
   void read_sounds();
+  void index_label_lists();
 
   const TextTable& words_;
   const TextTable& sounds_;
@@ -92,6 +96,8 @@ class QueryCorpus {
   std::uint32_t empty_word_key_ = TextIds::kUnknownText;
   int symbol_column_ = 0;
   std::unique_ptr<ExactIndex> symbol_index_;
+  std::vector<std::uint32_t> label_list_begins_;  // by id, one more at the end
+  std::vector<std::uint32_t> label_list_rows_;    // the rows of each id, id after id
 };
 
 }  // namespace zor

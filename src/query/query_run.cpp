@@ -1,5 +1,7 @@
 #include "query/query_run.h"
 
+#include <future>
+
 #include "platform/encoding.h"
 #include "platform/run_lock.h"
 #include "platform/run_progress.h"
@@ -43,6 +45,10 @@ RunOutcome run_query(const std::vector<Specification>& specifications, const Out
   RunLock lock;
   if (!lock_outputs(lock, run_lock_path(names.report), host)) return RunOutcome::refused;
 
+  // The sound table, the largest, loads on a second core meanwhile.
+  TextTable words, sounds;
+  std::future<bool> sounds_loading =
+      std::async(std::launch::async, [&] { return load_table(sounds, names.sounds); });
   // Nothing is read from the sentence table; it only has to load, so it is
   // not kept while the other two are in memory.
   bool sentences_loaded = false;
@@ -50,9 +56,8 @@ RunOutcome run_query(const std::vector<Specification>& specifications, const Out
     TextTable sentences;
     sentences_loaded = load_table(sentences, names.sentences);
   }
-  TextTable words, sounds;
   const bool words_loaded = load_table(words, names.words);
-  const bool sounds_loaded = load_table(sounds, names.sounds);
+  const bool sounds_loaded = sounds_loading.get();
   std::string columns_missing;
   if (words_loaded)
     columns_missing += missing_column_message(words, kWordTable, column_range(1, 7), names.words);
@@ -88,9 +93,10 @@ RunOutcome run_query(const std::vector<Specification>& specifications, const Out
   RunOutcome outcome = RunOutcome::completed;
   for (const Specification& spec : specifications) {
     HitStatistics statistics;
+    writer.begin_hits(spec);
     find_hits(corpus, spec, [&](const Hit& hit) {
       statistics.add(hit);
-      writer.write_hit(spec, hit);
+      writer.write_hit(hit);
     });
     if (statistics.count() > 0) writer.write_result(spec, statistics);
     if (progress.item_done(waiting + "\n\n" + spec[kSpecName])) {

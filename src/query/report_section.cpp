@@ -19,24 +19,20 @@ namespace zor {
 namespace {
 
 constexpr int kIntervalWidth = 10;
-constexpr size_t kPieceSize = 1 << 16;
+// Written in pieces of megabytes: in pieces of kilobytes the system's own
+// cost per write is a good part of a large report's time.
+constexpr size_t kPieceSize = 1 << 22;
 
 // The report is built with CR LF line ends, so that its hundreds of
 // megabytes go to the file without a second pass; a text read from a table
 // may hold an LF of its own, which becomes CR LF like every other.
 constexpr std::string_view kLineEnd = "\r\n";
 
-void append_text(std::string& out, std::string_view text) {
-  for (size_t lf; (lf = find_byte(text, '\n')) != std::string_view::npos; text.remove_prefix(lf + 1))
-    out.append(text.substr(0, lf)).append(kLineEnd);
-  out.append(text);
-}
-
 // printf's "%5s": right-aligned in the width, a longer text in full.
 void append_right_aligned(std::string& out, std::string_view text) {
   constexpr size_t kWidth = 5;
   if (text.size() < kWidth) out.append(kWidth - text.size(), ' ');
-  append_text(out, text);
+  append_crlf(out, text);
 }
 
 // "%4d-%4d:\t" of the interval's bounds, then "%5d" of its tally and " ".
@@ -57,29 +53,25 @@ int truncated(double number) {
 std::string_view text_of(FieldText field) { return field.value_or(std::string_view{}); }
 
 // What follows the number in a detail line: "): " for the extremes; in the
-// distribution "." and, on the line of the measured unit, its value.
-struct DetailMarks {
-  std::string sentence;
-  std::string word;
-  std::string sound;
+// distribution "." and, on the line of the measured unit, its value. Views
+// only: a report of millions of hits would otherwise build strings for each.
+struct DetailMark {
+  std::string_view head;
+  std::string_view value;  // the measured value, on its unit's line
+  std::string_view tail;
 };
 
-const DetailMarks& plain_marks() {
-  static const DetailMarks marks{"): ", "): ", "): "};
-  return marks;
-}
+struct DetailMarks {
+  DetailMark sentence, word, sound;
+};
 
-// Filled in place for every hit of a distribution: a report of millions of
-// hits would otherwise build three strings for each.
-void set_distribution_marks(DetailMarks& marks, std::string_view type, std::string_view value) {
-  constexpr std::string_view kPlain = ".): ";
-  marks.sentence.assign(kPlain);
-  for (auto [unit, mark] : {std::pair{"SZ", &marks.word}, std::pair{"H", &marks.sound}}) {
-    if (type == unit)
-      mark->assign(". ").append(value).append(" ms ): ");
-    else
-      mark->assign(kPlain);
-  }
+constexpr DetailMark kPlainMark{"): ", {}, {}};
+constexpr DetailMarks kPlainMarks{kPlainMark, kPlainMark, kPlainMark};
+
+DetailMarks distribution_marks(std::string_view type, std::string_view value) {
+  constexpr DetailMark kPlain{".): ", {}, {}};
+  const DetailMark measured{". ", value, " ms ): "};
+  return {kPlain, type == "SZ" ? measured : kPlain, type == "H" ? measured : kPlain};
 }
 
 // The detail texts of an occurrence's sentence, word and sound; none where
@@ -90,10 +82,11 @@ struct DetailTexts {
   std::optional<std::string_view> sound;
 };
 
-// A hit a distribution counts, with the texts its detail lines show.
+// A hit a distribution counts, with where its detail lines lie among the
+// rendered ones.
 struct CountedHit {
-  Occurrence occurrence;
-  DetailTexts details;
+  long long interval = 0;
+  size_t begin = 0, end = 0;
 };
 
 std::optional<std::string_view> detail_of(const KeyedTable& table, std::string_view number) {
@@ -123,10 +116,10 @@ class ReportSectionWriter::Impl {
 
   void write_extreme(const std::string& caption, std::string_view occurrence_text);
   DetailTexts find_details(const Occurrence& occurrence) const;
-  void write_details(const Occurrence& occurrence, const DetailTexts& details,
-                     const DetailMarks& marks);
-  void write_detail(const std::string& caption, std::string_view number, std::string_view mark,
-                    std::optional<std::string_view> text);
+  static void write_details(std::string& out, const Occurrence& occurrence,
+                            const DetailTexts& details, const DetailMarks& marks);
+  static void write_detail(std::string& out, const std::string& caption, std::string_view number,
+                           const DetailMark& mark, std::optional<std::string_view> text);
   void write_distribution(std::span<const int> rows, std::string_view type);
 
   const ReportTables& tables_;
@@ -135,9 +128,9 @@ class ReportSectionWriter::Impl {
   std::string out_;
   // A distribution's working memory, kept from one section to the next:
   // allocated afresh, its pages would be cleared for every section again.
-  std::vector<std::pair<long long, size_t>> counted_;
-  std::vector<CountedHit> hits_;
-  DetailMarks marks_;
+  std::vector<CountedHit> counted_;
+  // The detail lines of the counted hits, rendered in file order.
+  std::string rendered_;
   // For names that several result rows share: where each one's run of
   // distribution rows begins, by name.
   std::unordered_map<std::string, std::vector<size_t>> run_starts_;
@@ -174,7 +167,7 @@ void ReportSectionWriter::Impl::write(std::string_view name, int result_row,
   const TextTable& result = tables_.result.table();
   std::string_view type = text_of(result.cell(result_row, result_column::kType));
 
-  append_text(out_.append("SPEC.NEV: "), name);
+  append_crlf(out_.append("SPEC.NEV: "), name);
   out_.append(kLineEnd).append(kCount);
   append_right_aligned(out_, text_of(result.cell(result_row, result_column::kCount)));
   out_.append(kLineEnd).append(kMean);
@@ -192,7 +185,7 @@ void ReportSectionWriter::Impl::write_extreme(const std::string& caption, std::s
   out_.append(caption);
   append_right_aligned(out_, occurrence.value);
   out_.append(kLineEnd);
-  if (options_.details) write_details(occurrence, find_details(occurrence), plain_marks());
+  if (options_.details) write_details(out_, occurrence, find_details(occurrence), kPlainMarks);
 }
 
 DetailTexts ReportSectionWriter::Impl::find_details(const Occurrence& occurrence) const {
@@ -200,23 +193,26 @@ DetailTexts ReportSectionWriter::Impl::find_details(const Occurrence& occurrence
           detail_of(tables_.sounds, occurrence.sound)};
 }
 
-void ReportSectionWriter::Impl::write_details(const Occurrence& occurrence, const DetailTexts& details,
-                                  const DetailMarks& marks) {
+void ReportSectionWriter::Impl::write_details(std::string& out, const Occurrence& occurrence,
+                                              const DetailTexts& details, const DetailMarks& marks) {
   static const std::string kSentence = "    -=Mondat(";
   static const std::string kWord = to_cp1250("      Szó(");
   static const std::string kSound = "      Hang(";
-  write_detail(kSentence, occurrence.sentence, marks.sentence, details.sentence);
-  write_detail(kWord, occurrence.word, marks.word, details.word);
-  write_detail(kSound, occurrence.sound, marks.sound, details.sound);
+  write_detail(out, kSentence, occurrence.sentence, marks.sentence, details.sentence);
+  write_detail(out, kWord, occurrence.word, marks.word, details.word);
+  write_detail(out, kSound, occurrence.sound, marks.sound, details.sound);
 }
 
-void ReportSectionWriter::Impl::write_detail(const std::string& caption, std::string_view number,
-                                 std::string_view mark, std::optional<std::string_view> text) {
+void ReportSectionWriter::Impl::write_detail(std::string& out, const std::string& caption,
+                                             std::string_view number, const DetailMark& mark,
+                                             std::optional<std::string_view> text) {
   if (!text) return;
-  append_text(out_.append(caption), number);
-  append_text(out_, mark);
-  append_text(out_, *text);
-  out_.append(kLineEnd);
+  append_crlf(out.append(caption), number);
+  out.append(mark.head);
+  append_crlf(out, mark.value);
+  out.append(mark.tail);
+  append_crlf(out, *text);
+  out.append(kLineEnd);
 }
 
 // One pass over the specification's distribution rows: the largest interval
@@ -232,12 +228,13 @@ void ReportSectionWriter::Impl::write_distribution(std::span<const int> rows,
   for (int row : rows) top = std::max(top, truncated(read_number(text_of(dev.cell(row, distribution_column::kInterval)))));
   const long long last_bound = top - top % kIntervalWidth;
 
-  // (interval number, hit) of every row that some shown interval counts. The
-  // hits are gathered in file order, where the rows and their sound and word
-  // numbers rise, so that the look-ups walk the tables forwards; in interval
-  // order they would jump about in them, a cache miss at every step.
+  // Every row that some shown interval counts, its detail lines rendered in
+  // file order, where the rows and their sound and word numbers rise, so
+  // that the reading walks the tables forwards; in interval order it would
+  // jump about in them, a cache miss at every step. Only the rendered lines
+  // are then copied in interval order.
   counted_.clear();
-  hits_.clear();
+  rendered_.clear();
   int interval_column = dev.column_index(kDistributionTable.name(distribution_column::kInterval));
   for (int row : rows) {
     if (interval_column == 0) break;
@@ -246,23 +243,23 @@ void ReportSectionWriter::Impl::write_distribution(std::span<const int> rows,
     double bound = read_number(*field);
     if (bound < kIntervalWidth || bound > static_cast<double>(last_bound)) continue;
     if (bound != std::floor(bound) || std::fmod(bound, kIntervalWidth) != 0) continue;
-    counted_.emplace_back(static_cast<long long>(bound) / kIntervalWidth, hits_.size());
+    CountedHit& hit = counted_.emplace_back();
+    hit.interval = static_cast<long long>(bound) / kIntervalWidth;
     if (!options_.details) continue;
+    hit.begin = rendered_.size();
     Occurrence occurrence = split_occurrence(text_of(dev.cell(row, distribution_column::kOccurrence)));
-    hits_.push_back({occurrence, find_details(occurrence)});
+    write_details(rendered_, occurrence, find_details(occurrence), distribution_marks(type, occurrence.value));
+    hit.end = rendered_.size();
   }
   std::stable_sort(counted_.begin(), counted_.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
+                   [](const CountedHit& a, const CountedHit& b) { return a.interval < b.interval; });
 
   auto next = counted_.begin();
   for (long long interval = 1; interval * kIntervalWidth <= last_bound; ++interval) {
     int tally = 0;
-    for (; next != counted_.end() && next->first == interval; ++next) {
+    for (; next != counted_.end() && next->interval == interval; ++next) {
       ++tally;
-      if (!options_.details) continue;
-      const CountedHit& hit = hits_[next->second];
-      set_distribution_marks(marks_, type, hit.occurrence.value);
-      write_details(hit.occurrence, hit.details, marks_);
+      out_.append(rendered_, next->begin, next->end - next->begin);
       flush(kPieceSize);
     }
     append_interval_line(out_, interval * kIntervalWidth, tally);

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "corpus/table_layout.h"
+#include "tables/text_utils.h"
 
 namespace zor {
 
@@ -25,14 +26,8 @@ void ResultWriter::write_headers() {
 
 namespace {
 
-constexpr size_t kHitPiece = size_t{1} << 16;
-
-// As TextFileWriter::write ends lines: a field holding an LF gets CR LF.
-void append_crlf(std::string& out, std::string_view text) {
-  for (size_t lf; (lf = text.find('\n')) != std::string_view::npos; text.remove_prefix(lf + 1))
-    out.append(text.substr(0, lf)).append("\r\n");
-  out.append(text);
-}
+// Megabytes at a time: a write of kilobytes costs the system nearly as much.
+constexpr size_t kHitPiece = size_t{1} << 22;
 
 void append_number(std::string& out, std::int64_t number) {
   char digits[24];
@@ -42,11 +37,16 @@ void append_number(std::string& out, std::int64_t number) {
 
 }  // namespace
 
-void ResultWriter::write_hit(const Specification& spec, const Hit& hit) {
-  append_crlf(hits_, spec[kSpecName]);
-  hits_.push_back('\t');
-  append_crlf(hits_, spec[kSpecType]);
-  hits_.push_back('\t');
+void ResultWriter::begin_hits(const Specification& spec) {
+  hit_prefix_.clear();
+  append_crlf(hit_prefix_, spec[kSpecName]);
+  hit_prefix_.push_back('\t');
+  append_crlf(hit_prefix_, spec[kSpecType]);
+  hit_prefix_.push_back('\t');
+}
+
+void ResultWriter::write_hit(const Hit& hit) {
+  hits_.append(hit_prefix_);
   append_number(hits_, interval_bound(hit.duration));
   hits_.push_back('\t');
   append_number(hits_, hit.duration);

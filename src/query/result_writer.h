@@ -22,7 +22,9 @@ class ResultWriter {
   Opened open(const std::string& result_path, const std::string& distribution_path);
 
   void write_headers();
-  void write_hit(const Specification& spec, const Hit& hit);
+  // The hits that follow are the specification's.
+  void begin_hits(const Specification& spec);
+  void write_hit(const Hit& hit);
   void write_result(const Specification& spec, const HitStatistics& statistics);
 
   // Closes both files, which replace the old ones together or not at all.
@@ -41,6 +43,7 @@ class ResultWriter {
   // Hit lines with their CR LF ends already in place, written a piece at a
   // time: a query writes millions of them.
   std::string hits_;
+  std::string hit_prefix_;  // the specification's name and type, as each hit line begins
 };
 
 }  // namespace zor

@@ -17,6 +17,14 @@ inline size_t find_byte(std::string_view text, char c, size_t from = 0) {
   return loop_end < text.size() ? text.find(c, loop_end) : std::string_view::npos;
 }
 
+// Appends the text with each LF written as CR LF, as the files a run writes
+// end their lines.
+inline void append_crlf(std::string& out, std::string_view text) {
+  for (size_t lf; (lf = find_byte(text, '\n')) != std::string_view::npos; text.remove_prefix(lf + 1))
+    out.append(text.substr(0, lf)).append("\r\n");
+  out.append(text);
+}
+
 // The text up to its first zero byte: where a text ends for every table
 // operation, as it did for the C strings the table files were made for.
 inline std::string_view up_to_zero(std::string_view text) {
