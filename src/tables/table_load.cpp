@@ -2,13 +2,12 @@
 // fields are unescaped in place and moved together to its front, so the
 // table keeps the file's own buffer as its text: no second copy, one pass.
 #include <algorithm>
-#include <array>
 #include <cstdio>
 #include <cstring>
 
 #include "platform/file_io.h"
+#include "tables/row_parser.h"
 #include "tables/text_table.h"
-#include "tables/text_utils.h"
 
 namespace zor {
 namespace {
@@ -25,10 +24,6 @@ size_t count_line_ends(const char* bytes, size_t size) {
 
 // Reads the whole file and counts its LFs on the way, a slice at a time while
 // the slice is still in the cache: one pass over the memory instead of two.
-// Far above the tables of any corpus (ten million recordings), so that a
-// device or a huge sparse file is refused, not read.
-constexpr std::uint64_t kMaxTableBytes = std::uint64_t{64} << 30;
-
 bool read_whole_file(std::string_view path, TextBuffer& bytes, size_t& line_ends) {
   std::FILE* file = open_input_file(path, kMaxTableBytes);
   if (!file) return false;
@@ -64,23 +59,6 @@ bool read_whole_file(std::string_view path, TextBuffer& bytes, size_t& line_ends
   return ok;
 }
 
-// A column name as written: "\n" is an LF, "\\" one backslash, any other
-// backslash stays together with the byte after it.
-std::string unescape_name(std::string_view raw) {
-  raw = up_to_zero(raw);
-  std::string name;
-  name.reserve(raw.size());
-  for (size_t i = 0; i < raw.size(); ++i) {
-    if (raw[i] == '\\' && i + 1 < raw.size() && (raw[i + 1] == 'n' || raw[i + 1] == '\\')) {
-      name += raw[i + 1] == 'n' ? '\n' : '\\';
-      ++i;
-    } else {
-      name += raw[i];
-    }
-  }
-  return name;
-}
-
 }  // namespace
 
 class TableLoader {
@@ -103,25 +81,12 @@ class TableLoader {
   }
 
  private:
-  // A CR directly before an LF is no part of the data.
-  bool is_dropped_cr(size_t at) const {
-    return bytes_[at] == '\r' && at + 1 < size_ && bytes_[at + 1] == '\n';
-  }
-
-  // Adds the columns of the first line; returns where the data begins. A
-  // header that the file ends inside loses its unfinished last name.
+  // Adds the columns of the first line; returns where the data begins.
   size_t read_header() {
-    size_t begin = 0;
-    for (size_t at = 0; at < size_; ++at) {
-      if (is_dropped_cr(at)) continue;
-      if (bytes_[at] != '\n' && bytes_[at] != separator_) continue;
-      size_t end = at;
-      if (bytes_[at] == '\n' && end > begin && bytes_[end - 1] == '\r') --end;
-      table_.add_column(unescape_name(std::string_view(bytes_ + begin, end - begin)));
-      begin = at + 1;
-      if (bytes_[at] == '\n') return begin;
-    }
-    return size_;
+    std::vector<std::string> names;
+    const size_t data_begin = parse_header(bytes_, size_, separator_, names);
+    for (const std::string& name : names) table_.add_column(name);
+    return data_begin;
   }
 
   // A header of more columns than a row can store (half a million) keeps
@@ -146,63 +111,14 @@ class TableLoader {
 
   void read_rows(size_t data_begin) {
     reserve_rows(data_begin);
-    std::array<bool, 256> special{};
-    for (char c : {'\n', '\r', '\\', '\0', separator_}) special[static_cast<unsigned char>(c)] = true;
-    const size_t kept = kept_columns();
-    char* const bytes = bytes_;
-    const size_t size = size_;
+    const RowParser parser(separator_, kept_columns());
     std::vector<uint64_t> ends;
     size_t at = data_begin;
-    while (at < size) {
+    while (at < size_) {
       TextTable::RowSpan row;
-      const size_t text_begin = written_;
-      row.set_text_begin(text_begin);
-      ends.clear();
-      size_t field_begin = written_;
-      size_t fields_ended = 0;
-      // Bytes of a field beyond the columns, or after a zero byte, are read
-      // but not kept.
-      bool dropping = kept == 0;
-      while (true) {
-        {
-          // Scanned first and moved as one block: the plain bytes are
-          // nearly all of a table.
-          size_t plain_end = at;
-          while (plain_end < size && !special[static_cast<unsigned char>(bytes[plain_end])]) ++plain_end;
-          if (!dropping) {
-            if (written_ != at) std::memmove(bytes + written_, bytes + at, plain_end - at);
-            written_ += plain_end - at;
-          }
-          at = plain_end;
-        }
-        if (at == size) {  // the file ends inside the line: the open field is lost
-          written_ = field_begin;
-          break;
-        }
-        if (is_dropped_cr(at)) {
-          ++at;
-          continue;
-        }
-        char c = bytes[at++];
-        if (c == '\n' || (c == separator_ && c != '\\')) {
-          ++fields_ended;
-          if (fields_ended <= kept) ends.push_back(written_ - text_begin);
-          field_begin = written_;
-          dropping = fields_ended >= kept;
-          if (c == '\n') break;
-          continue;
-        }
-        if (c == '\\' && at < size) {
-          if (is_dropped_cr(at)) ++at;
-          c = bytes[at++];
-          if (c == 'n' || c == 'N') c = '\n';
-        }
-        if (c == '\0') {
-          dropping = true;  // a text ends at its first zero byte
-          continue;
-        }
-        if (!dropping) bytes[written_++] = c;
-      }
+      row.set_text_begin(written_);
+      // A row the file ends inside keeps the fields it finished.
+      parser.parse(bytes_, at, size_, bytes_, written_, ends);
       table_.append_row_span(row, ends);
       table_.rows_.push_back(row);
     }

@@ -24,6 +24,9 @@ using FieldText = std::optional<std::string_view>;
 
 class TextTable {
  public:
+  // A row keeps its first half million fields; the rest read as missing.
+  static constexpr uint32_t kMaxStoredColumns = (uint32_t{1} << 19) - 1;
+
   TextTable();
 
   // Columns and rows.
@@ -36,6 +39,7 @@ class TextTable {
   // 1-based number of the first column of that name, 0 when there is none.
   int column_index(std::string_view name) const;
   std::string_view column_name(int column) const;
+  const std::vector<std::string>& column_names() const { return column_names_; }
   int position() const;
   bool bof() const;
   bool eof() const;
@@ -91,7 +95,7 @@ class TextTable {
   // size cap), 19 bits of stored fields and the wide flag.
   class RowSpan {
    public:
-    static constexpr uint32_t kMaxStored = (uint32_t{1} << 19) - 1;
+    static constexpr uint32_t kMaxStored = kMaxStoredColumns;
 
     uint64_t text_begin() const { return bits_[0] | (uint64_t{bits_[1]} & 0x3F) << 32; }
     uint64_t ends_begin() const { return bits_[1] >> 6 | (uint64_t{bits_[2]} & 0xFFF) << 26; }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #if __has_include(<sys/stat.h>)
 #include <sys/stat.h>
@@ -11,6 +12,7 @@
 
 #include "support/test_files.h"
 #include "tables/table_text.h"
+#include "tables/table_rows.h"
 #include "tables/text_table.h"
 
 namespace zor {
@@ -35,9 +37,8 @@ TEST_P(LoadFromBytes, ReadsTheTableFileSyntax) {
 
 using namespace std::string_literals;
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, LoadFromBytes,
-    testing::Values(
+const std::vector<LoadCase>& load_cases() {
+  static const std::vector<LoadCase> cases{
         LoadCase{"Empty", "", ""},
         LoadCase{"EmptyHeaderLine", "\n\n", "\n"},
         LoadCase{"HeaderOnly", "A\tB\n", "A|B"},
@@ -61,8 +62,63 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"ZeroByteCutsFieldsAndNames", "A\0x\tB\na\0b\\\tc\td\n"s, "A|B\na|d"},
         LoadCase{"EscapedZeroByteCutsTheField", "A\tB\na\\\0b\tc\n"s, "A|B\na|c"},
         LoadCase{"HighBytesAreData", "\xc1\n\xe1\xe9\n", "\xc1\n\xe1\xe9"},
-        LoadCase{"EmptyFirstLineGivesOneNamelessColumn", "\nx\ty\n", "\nx"}),
-    [](const testing::TestParamInfo<LoadCase>& info) { return std::string(info.param.name); });
+        LoadCase{"EmptyFirstLineGivesOneNamelessColumn", "\nx\ty\n", "\nx"}};
+  return cases;
+}
+
+std::string case_name(const testing::TestParamInfo<LoadCase>& info) { return info.param.name; }
+
+INSTANTIATE_TEST_SUITE_P(Cases, LoadFromBytes, testing::ValuesIn(load_cases()), case_name);
+
+// A streamed table must read every row as the loaded one does, wherever the
+// slices happen to cut the file: inside a CR LF, after a backslash, inside
+// the header.
+class StreamedRows : public testing::TestWithParam<LoadCase> {};
+
+std::string rows_text(TableRows& rows) {
+  std::string text;
+  const size_t columns = rows.column_names().size();
+  for (size_t c = 0; c < columns; ++c) text += (c > 0 ? "|" : "") + rows.column_names()[c];
+  while (rows.next()) {
+    text += '\n';
+    for (size_t c = 1; c <= columns; ++c) {
+      if (c > 1) text += '|';
+      FieldText field = rows.cell(static_cast<int>(c));
+      text += field ? std::string(*field) : "~";
+    }
+  }
+  return text;
+}
+
+TEST_P(StreamedRows, ReadLikeTheLoadedTableInSlicesOfAnySize) {
+  test::ScratchDir dir;
+  const std::string path = dir.file("table.txt");
+  test::write_bytes(path, GetParam().bytes);
+  for (size_t slice : {1, 2, 3, 5, 64, 1 << 16}) {
+    TableFileRows rows('\t', slice);
+    ASSERT_TRUE(rows.open(path));
+    EXPECT_EQ(rows_text(rows), GetParam().expected) << "slices of " << slice;
+    EXPECT_FALSE(rows.failed());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, StreamedRows, testing::ValuesIn(load_cases()), case_name);
+
+TEST(StreamedRowsOf, ALoadedTableReadAsTheFile) {
+  TextTable table;
+  table.set_separator('\t');
+  table.load_from_bytes("A\tB\n1\t2\n3\n");
+  LoadedTableRows rows(table);
+  EXPECT_EQ(rows.column_index("B"), 2);
+  EXPECT_EQ(rows.column_index("C"), 0);
+  EXPECT_EQ(rows_text(rows), "A|B\n1|2\n3|~");
+}
+
+TEST(StreamedRowsOf, AFileThatCannotBeOpenedHasNoRows) {
+  TableFileRows rows('\t');
+  EXPECT_FALSE(rows.open("/nonexistent/table.txt"));
+  EXPECT_FALSE(rows.next());
+}
 
 TEST(TableLoad, TheTablesSeparatorSplitsTheFields) {
   TextTable table;
