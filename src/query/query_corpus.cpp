@@ -3,11 +3,16 @@
 #include <climits>
 #include <cmath>
 
+#include "tables/text_utils.h"
+
 namespace zor {
 
 std::uint32_t TextIds::add(FieldText text) {
   if (!text) return kMissing;
-  return texts_.insert(*text).first + 1;
+  // Corpus columns repeat a few texts: nearly every call finds its text.
+  const std::uint32_t known = texts_.find(*text);
+  if (known != TextKeyIndex::kNone) return known + 1;
+  return texts_.insert(copies_.emplace_back(*text)).first + 1;
 }
 
 std::uint32_t TextIds::find(std::string_view text) const {
@@ -24,13 +29,22 @@ std::int32_t duration_of(FieldText field) {
   return static_cast<std::int32_t>(whole);
 }
 
-QueryCorpus::QueryCorpus(const TextTable& words, const TextTable& sounds)
-    : words_(words), sounds_(sounds) {
+PostingLists::PostingLists(std::span<const std::uint32_t> row_ids, size_t id_count)
+    : begins_(id_count + 1, 0), rows_(row_ids.size()) {
+  for (std::uint32_t id : row_ids) ++begins_[id + 1];
+  for (size_t id = 1; id < begins_.size(); ++id) begins_[id] += begins_[id - 1];
+  std::vector<std::uint32_t> next(begins_.begin(), begins_.end() - 1);
+  for (size_t row = 0; row < row_ids.size(); ++row) rows_[next[row_ids[row]]++] = static_cast<std::uint32_t>(row);
+}
+
+std::span<const std::uint32_t> PostingLists::rows(std::uint32_t id) const {
+  if (static_cast<size_t>(id) + 1 >= begins_.size()) return {};
+  return std::span(rows_).subspan(begins_[id], begins_[id + 1] - begins_[id]);
+}
+
+QueryCorpus::QueryCorpus(const TextTable& words, TableRows& sounds) : words_(words) {
   read_words();
-  read_sounds();
-  index_label_lists();
-  symbol_column_ = sounds_.column_index(kSoundTable.name(sound_column::kSymbol));
-  if (symbol_column_ > 0) symbol_index_ = std::make_unique<ExactIndex>(sounds_, symbol_column_);
+  read_sounds(sounds);
 }
 
 void QueryCorpus::read_words() {
@@ -51,58 +65,64 @@ void QueryCorpus::read_words() {
   }
 }
 
-void QueryCorpus::read_sounds() {
-  const int position_column = sounds_.column_index(kSoundTable.name(sound_column::kPosition));
+void QueryCorpus::read_sounds(TableRows& sounds) {
+  const int position_column = sounds.column_index(kSoundTable.name(sound_column::kPosition));
+  const int symbol_column = sounds.column_index(kSoundTable.name(sound_column::kSymbol));
   const ExactIndex word_numbers(words_, word_column::kNumber);
-  sound_facts_.resize(static_cast<size_t>(sounds_.row_count()));
-  std::string_view previous_word;
-  for (int row = 1; row <= sounds_.row_count(); ++row) {
-    SoundFacts& facts = sound_facts_[static_cast<size_t>(row - 1)];
+  std::vector<std::uint32_t> symbol_ids;
+  std::string previous_word;
+  hit_number_begins_.push_back(0);
+  while (sounds.next()) {
+    SoundFacts& facts = sound_facts_.emplace_back();
     // The sounds of a word stand together: most rows repeat the word of the row before.
-    const std::string_view word = sounds_.cell(row, sound_column::kWord).value_or("");
-    if (row > 1 && word == previous_word) {
-      facts.word_key = sound_facts_[static_cast<size_t>(row - 2)].word_key;
-      facts.word_row = sound_facts_[static_cast<size_t>(row - 2)].word_row;
+    const std::string_view word = sounds.cell(sound_column::kWord).value_or("");
+    if (sound_facts_.size() > 1 && word == previous_word) {
+      const SoundFacts& before = sound_facts_[sound_facts_.size() - 2];
+      facts.word_key = before.word_key;
+      facts.word_row = before.word_row;
     } else {
       std::span<const int> word_rows = word_numbers.rows(word);
       facts.word_row = word_rows.empty() ? -1 : word_rows.front();
       facts.word_key = word_rows.empty() ? kUnmatchedWord | unmatched_words_.add(word)
                                          : static_cast<std::uint32_t>(facts.word_row);
+      previous_word.assign(word);
     }
-    previous_word = word;
     if (word.empty()) empty_word_key_ = facts.word_key;
-    facts.duration = duration_of(sounds_.cell(row, sound_column::kDuration));
-    if (position_column > 0) facts.position = sound_positions_.add(sounds_.cell(row, position_column));
-    facts.labels = label_lists_.add(sounds_.cell(row, sound_column::kLabels));
+    facts.duration = duration_of(sounds.cell(sound_column::kDuration));
+    if (position_column > 0) facts.position = sound_positions_.add(sounds.cell(position_column));
+    facts.labels = label_lists_.add(sounds.cell(sound_column::kLabels));
     for (int k = 0; k < kNeighbourCount; ++k) {
-      FieldText symbol = sounds_.cell(row, sound_column::kNeighbourSymbol[k]);
+      FieldText symbol = sounds.cell(sound_column::kNeighbourSymbol[k]);
       if (symbol && !symbol->empty()) facts.neighbour_present |= static_cast<std::uint8_t>(1u << k);
-      facts.neighbour_labels[k] = label_lists_.add(sounds_.cell(row, sound_column::kNeighbourLabels[k]));
+      facts.neighbour_labels[k] = label_lists_.add(sounds.cell(sound_column::kNeighbourLabels[k]));
     }
+    symbol_ids.push_back(symbol_column > 0 ? symbols_.add(sounds.cell(symbol_column)) : TextIds::kMissing);
+    for (int column : {sound_column::kNumber, sound_column::kWord, sound_column::kSentence})
+      hit_numbers_.append(sounds.cell(column).value_or("")).push_back('\0');
+    hit_number_begins_.push_back(hit_numbers_.size());
   }
+  symbol_rows_ = PostingLists(symbol_ids, symbols_.size());
+  std::vector<std::uint32_t> label_ids(sound_facts_.size());
+  for (size_t row = 0; row < sound_facts_.size(); ++row) label_ids[row] = sound_facts_[row].labels;
+  label_list_rows_ = PostingLists(label_ids, label_lists_.size());
 }
 
-// A counting sort of the rows by their own label list.
-void QueryCorpus::index_label_lists() {
-  label_list_begins_.assign(label_lists_.size() + 1, 0);
-  for (const SoundFacts& facts : sound_facts_) ++label_list_begins_[facts.labels + 1];
-  for (size_t id = 1; id < label_list_begins_.size(); ++id)
-    label_list_begins_[id] += label_list_begins_[id - 1];
-  label_list_rows_.resize(sound_facts_.size());
-  std::vector<std::uint32_t> next(label_list_begins_.begin(), label_list_begins_.end() - 1);
-  for (size_t row = 0; row < sound_facts_.size(); ++row)
-    label_list_rows_[next[sound_facts_[row].labels]++] = static_cast<std::uint32_t>(row);
+std::span<const std::uint32_t> QueryCorpus::rows_of_symbol(std::string_view symbol) const {
+  // A missing HANG equals no symbol, as no text finds id 0.
+  const std::uint32_t id = symbols_.find(up_to_zero(symbol));
+  return id == TextIds::kUnknownText ? std::span<const std::uint32_t>() : symbol_rows_.rows(id);
 }
 
-std::span<const std::uint32_t> QueryCorpus::rows_of_label_list(std::uint32_t id) const {
-  if (id + 1 >= label_list_begins_.size()) return {};
-  return std::span(label_list_rows_).subspan(label_list_begins_[id],
-                                             label_list_begins_[id + 1] - label_list_begins_[id]);
-}
-
-std::span<const int> QueryCorpus::rows_of_symbol(std::string_view symbol) const {
-  if (!symbol_index_) return {};
-  return symbol_index_->rows(symbol);
+HitNumbers QueryCorpus::hit_numbers(size_t row) const {
+  std::string_view numbers(hit_numbers_.data() + hit_number_begins_[row],
+                           hit_number_begins_[row + 1] - hit_number_begins_[row]);
+  HitNumbers hit;
+  for (std::string_view* number : {&hit.sound, &hit.word, &hit.sentence}) {
+    const size_t end = find_byte(numbers, '\0');
+    *number = numbers.substr(0, end);
+    numbers.remove_prefix(end + 1);
+  }
+  return hit;
 }
 
 }  // namespace zor

@@ -1,10 +1,11 @@
 #pragma once
 // The word and sound tables as the query reads them: the facts every
-// specification tests, taken once per run from the loaded tables, so that a
-// specification costs one pass over compact arrays instead of field look-ups
-// and table searches.
+// specification tests, taken once per run, so that a specification costs its
+// candidates in compact arrays instead of field look-ups and table searches.
+// The sound table, the largest by far, is read row by row into its facts
+// and not kept.
 #include <cstdint>
-#include <memory>
+#include <deque>
 #include <span>
 #include <string>
 #include <string_view>
@@ -12,14 +13,15 @@
 
 #include "corpus/table_layout.h"
 #include "query/query_texts.h"
+#include "tables/table_rows.h"
 #include "tables/text_key_index.h"
 #include "tables/text_table.h"
 
 namespace zor {
 
 // Small integer ids for the texts of one column family. Id 0 is the missing
-// field; find() gives kUnknownText for a text no row holds. The texts are
-// views into the tables, which must outlive the ids.
+// field; find() gives kUnknownText for a text no row holds. The ids keep a
+// copy of each text.
 class TextIds {
  public:
   static constexpr std::uint32_t kMissing = 0;
@@ -33,6 +35,21 @@ class TextIds {
 
  private:
   TextKeyIndex texts_;  // id - 1
+  std::deque<std::string> copies_;  // what the keys view; a deque never moves them
+};
+
+// The rows of each id, in increasing order: a search for one id costs its
+// rows, not the table.
+class PostingLists {
+ public:
+  PostingLists() = default;
+  // One id per 0-based row, each below id_count.
+  PostingLists(std::span<const std::uint32_t> row_ids, size_t id_count);
+  std::span<const std::uint32_t> rows(std::uint32_t id) const;
+
+ private:
+  std::vector<std::uint32_t> begins_;  // by id, one more at the end
+  std::vector<std::uint32_t> rows_;    // the rows of each id, id after id
 };
 
 // A duration as the query counts it: the field's number truncated toward
@@ -60,13 +77,18 @@ struct SoundFacts {
   std::uint8_t neighbour_present = 0;  // bit k: neighbour k is not empty
 };
 
+// The three numbers a sound's hit is written with.
+struct HitNumbers {
+  std::string_view sound, word, sentence;
+};
+
 class QueryCorpus {
  public:
-  // The tables must stay loaded, unchanged, while the corpus is in use.
-  QueryCorpus(const TextTable& words, const TextTable& sounds);
+  // The word table must stay loaded, unchanged, while the corpus is in use;
+  // the sound rows are read to their end here.
+  QueryCorpus(const TextTable& words, TableRows& sounds);
 
   const TextTable& words() const { return words_; }
-  const TextTable& sounds() const { return sounds_; }
   const std::vector<WordFacts>& word_facts() const { return word_facts_; }  // row - 1
   const std::vector<SoundFacts>& sound_facts() const { return sound_facts_; }
   const TextIds& word_positions() const { return word_positions_; }
@@ -77,27 +99,29 @@ class QueryCorpus {
   // The word key of the empty word number; kUnknownText when no sound has it.
   std::uint32_t empty_word_key() const { return empty_word_key_; }
   static constexpr std::uint32_t kUnmatchedWord = 0x80000000u;
-  // The rows whose HANG equals the symbol, in increasing order.
-  std::span<const int> rows_of_symbol(std::string_view symbol) const;
+  // The 0-based rows whose HANG equals the symbol, in increasing order.
+  std::span<const std::uint32_t> rows_of_symbol(std::string_view symbol) const;
   // The 0-based rows whose own label list (HANG_CIMKE) has the id, in
-  // increasing order: a class of sounds costs its rows, not the table.
-  std::span<const std::uint32_t> rows_of_label_list(std::uint32_t id) const;
+  // increasing order.
+  std::span<const std::uint32_t> rows_of_label_list(std::uint32_t id) const { return label_list_rows_.rows(id); }
+  // HANG_SORSZ, SZO_SORSZ and MONDAT_SORSZ of a 0-based sound row; a missing
+  // field reads as "".
+  HitNumbers hit_numbers(size_t row) const;
 
  private:
   void read_words();
-  void read_sounds();
-  void index_label_lists();
+  void read_sounds(TableRows& sounds);
 
   const TextTable& words_;
-  const TextTable& sounds_;
   std::vector<WordFacts> word_facts_;
   std::vector<SoundFacts> sound_facts_;
-  TextIds word_positions_, text_words_, sound_positions_, label_lists_, unmatched_words_;
+  TextIds word_positions_, text_words_, sound_positions_, label_lists_, unmatched_words_, symbols_;
   std::uint32_t empty_word_key_ = TextIds::kUnknownText;
-  int symbol_column_ = 0;
-  std::unique_ptr<ExactIndex> symbol_index_;
-  std::vector<std::uint32_t> label_list_begins_;  // by id, one more at the end
-  std::vector<std::uint32_t> label_list_rows_;    // the rows of each id, id after id
+  PostingLists symbol_rows_, label_list_rows_;
+  // The hit numbers of every row, each followed by a zero byte, which no
+  // field holds; row r's begin at hit_number_begins_[r].
+  std::string hit_numbers_;
+  std::vector<std::uint64_t> hit_number_begins_;
 };
 
 }  // namespace zor

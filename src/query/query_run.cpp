@@ -1,6 +1,7 @@
 #include "query/query_run.h"
 
 #include <future>
+#include <optional>
 
 #include "platform/encoding.h"
 #include "platform/run_lock.h"
@@ -9,6 +10,7 @@
 #include "query/query_walks.h"
 #include "query/result_writer.h"
 #include "query/table_check.h"
+#include "tables/table_rows.h"
 #include "tables/text_table.h"
 
 namespace zor {
@@ -45,19 +47,18 @@ RunOutcome run_query(const std::vector<Specification>& specifications, const Out
   RunLock lock;
   if (!lock_outputs(lock, run_lock_path(names.report), host)) return RunOutcome::refused;
 
-  // The sound table, the largest, loads on a second core meanwhile.
-  TextTable words, sounds;
-  std::future<bool> sounds_loading =
-      std::async(std::launch::async, [&] { return load_table(sounds, names.sounds); });
-  // Nothing is read from the sentence table; it only has to load, so it is
-  // not kept while the other two are in memory.
-  bool sentences_loaded = false;
-  {
+  // Nothing is read from the sentence table; it only has to load, which it
+  // does on a second core meanwhile, and it is not kept.
+  std::future<bool> sentences_loading = std::async(std::launch::async, [&] {
     TextTable sentences;
-    sentences_loaded = load_table(sentences, names.sentences);
-  }
+    return load_table(sentences, names.sentences);
+  });
+  TextTable words;
   const bool words_loaded = load_table(words, names.words);
-  const bool sounds_loaded = sounds_loading.get();
+  // The sound table is read row by row into the corpus facts, not loaded.
+  TableFileRows sounds('\t');
+  bool sounds_loaded = sounds.open(names.sounds);
+  const bool sentences_loaded = sentences_loading.get();
   std::string columns_missing;
   if (words_loaded)
     columns_missing += missing_column_message(words, kWordTable, column_range(1, 7), names.words);
@@ -65,11 +66,16 @@ RunOutcome run_query(const std::vector<Specification>& specifications, const Out
     // Every column but the short flag, which the query does not read.
     std::vector<int> read = column_range(1, kSoundTable.column_count());
     std::erase(read, sound_column::kShort);
-    columns_missing = missing_column_message(sounds, kSoundTable, read, names.sounds);
+    columns_missing = missing_column_message(sounds.column_names(), kSoundTable, read, names.sounds);
   }
   if (!columns_missing.empty()) {
     host.show_message(columns_missing);
     return RunOutcome::failed;
+  }
+  std::optional<QueryCorpus> corpus;
+  if (sentences_loaded && words_loaded && sounds_loaded) {
+    corpus.emplace(words, sounds);
+    sounds_loaded = !sounds.failed();
   }
   ResultWriter writer;
   const ResultWriter::Opened opened = writer.open(names.result, names.result_dev);
@@ -89,12 +95,11 @@ RunOutcome run_query(const std::vector<Specification>& specifications, const Out
   progress.show_text(waiting);
   writer.write_headers();
 
-  const QueryCorpus corpus(words, sounds);
   RunOutcome outcome = RunOutcome::completed;
   for (const Specification& spec : specifications) {
     HitStatistics statistics;
     writer.begin_hits(spec);
-    find_hits(corpus, spec, [&](const Hit& hit) {
+    find_hits(*corpus, spec, [&](const Hit& hit) {
       statistics.add(hit);
       writer.write_hit(hit);
     });

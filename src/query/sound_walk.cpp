@@ -94,10 +94,8 @@ class SoundWalk {
     if (!words_.good(sound)) return;
     if (!any_position_ && sound.position != position_) return;
     if (!contexts_.match(sound)) return;
-    const TextTable& sounds = corpus_.sounds();
-    on_hit_(Hit{duration, sounds.cell(row, sound_column::kNumber).value_or(""),
-                sounds.cell(row, sound_column::kWord).value_or(""),
-                sounds.cell(row, sound_column::kSentence).value_or("")});
+    const HitNumbers numbers = corpus_.hit_numbers(static_cast<size_t>(row - 1));
+    on_hit_(Hit{duration, numbers.sound, numbers.word, numbers.sentence});
   }
 
   const std::vector<SoundFacts>& facts() const { return facts_; }
@@ -113,8 +111,8 @@ class SoundWalk {
 };
 
 void walk_symbol(SoundWalk& walk, const QueryCorpus& corpus, const std::string& symbol) {
-  for (int row : corpus.rows_of_symbol(symbol))
-    walk.candidate(row, walk.facts()[static_cast<size_t>(row - 1)].duration);
+  for (std::uint32_t index : corpus.rows_of_symbol(symbol))
+    walk.candidate(static_cast<int>(index) + 1, walk.facts()[index].duration);
 }
 
 // Hands `visit` the 0-based rows whose own label list is a member, in

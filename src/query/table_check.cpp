@@ -8,8 +8,14 @@ namespace zor {
 
 std::string missing_column_message(const TextTable& table, const TableLayout& layout,
                                    const std::vector<int>& columns, const std::string& path) {
+  return missing_column_message(table.column_names(), layout, columns, path);
+}
+
+std::string missing_column_message(const std::vector<std::string>& header, const TableLayout& layout,
+                                   const std::vector<int>& columns, const std::string& path) {
   for (int column : columns) {
-    if (column <= table.column_count() && table.column_name(column) == layout.name(column))
+    if (column >= 1 && static_cast<size_t>(column) <= header.size() &&
+        header[static_cast<size_t>(column - 1)] == layout.name(column))
       continue;
     return "A '" + path + to_cp1250("' táblából hiányzik a(z) ") + std::string(layout.name(column)) +
            to_cp1250(" oszlop (a ") + std::to_string(column) +

@@ -16,6 +16,9 @@ namespace zor {
 // naming the file and the first column that is not there.
 std::string missing_column_message(const TextTable& table, const TableLayout& layout,
                                    const std::vector<int>& columns, const std::string& path);
+// The same for a table known by its header's names alone.
+std::string missing_column_message(const std::vector<std::string>& header, const TableLayout& layout,
+                                   const std::vector<int>& columns, const std::string& path);
 
 // The columns first to last.
 std::vector<int> column_range(int first, int last);

@@ -4,15 +4,19 @@ namespace zor {
 
 WordConditions::WordConditions(const Specification& spec)
     : syllables_(SyllableCondition::read(spec[kSpecSyllableCount])),
-      a_count_(spec[kSpecACount]),
-      e_count_(spec[kSpecECount]),
-      other_long_count_(spec[kSpecOtherLongCount]) {}
+      a_count_(spec[kSpecACount], a_or_e_count_holds),
+      e_count_(spec[kSpecECount], a_or_e_count_holds),
+      other_long_count_(spec[kSpecOtherLongCount], other_long_count_holds) {}
+
+WordConditions::CountCondition::CountCondition(std::string_view field,
+                                               bool (*holds)(std::string_view, int)) {
+  for (int count = 0; count <= kAbove; ++count) holds_[static_cast<size_t>(count)] = holds(field, count);
+}
 
 bool WordConditions::hold(const WordFacts& word) const {
   return word.has_syllables && syllables_.holds(word.syllables) &&
-         a_or_e_count_holds(a_count_, word.long_vowels.a) &&
-         a_or_e_count_holds(e_count_, word.long_vowels.e) &&
-         other_long_count_holds(other_long_count_, word.long_vowels.other);
+         a_count_.holds(word.long_vowels.a) && e_count_.holds(word.long_vowels.e) &&
+         other_long_count_.holds(word.long_vowels.other);
 }
 
 }  // namespace zor

@@ -1,6 +1,9 @@
 #pragma once
 // The word conditions of a specification: syllable count and the three
 // long-vowel counts, tested on a word's facts.
+#include <algorithm>
+#include <array>
+
 #include "query/query_corpus.h"
 #include "query/specification.h"
 
@@ -12,8 +15,20 @@ class WordConditions {
   bool hold(const WordFacts& word) const;
 
  private:
+  // A count condition, read once: whether it holds for 0 to 4 and for any
+  // count above, which every count condition treats alike.
+  class CountCondition {
+   public:
+    CountCondition(std::string_view field, bool (*holds)(std::string_view, int));
+    bool holds(int count) const { return holds_[static_cast<size_t>(std::clamp(count, 0, kAbove))]; }
+
+   private:
+    static constexpr int kAbove = 5;
+    std::array<bool, kAbove + 1> holds_{};
+  };
+
   SyllableCondition syllables_;
-  std::string a_count_, e_count_, other_long_count_;
+  CountCondition a_count_, e_count_, other_long_count_;
 };
 
 }  // namespace zor
