@@ -1,5 +1,6 @@
 #include "query/query_corpus.h"
 
+#include <array>
 #include <climits>
 #include <cmath>
 
@@ -65,12 +66,53 @@ void QueryCorpus::read_words() {
   }
 }
 
+namespace {
+
+// The label lists of a row's seven sounds, third before to third after. The
+// row before holds most of them one place further on, so a list is compared
+// with that one first and looked up only when it differs.
+class LabelWindow {
+ public:
+  static constexpr size_t kPlaces = 7;
+  static constexpr size_t kOwnPlace = 3;
+
+  explicit LabelWindow(TextIds& ids) : ids_(ids) {}
+
+  std::uint32_t id(size_t place, FieldText text) {
+    Known& now = now_[place];
+    now.present = text.has_value();
+    if (!text) return now.id = ids_.add(text);
+    const Known* before = place + 1 < kPlaces ? &before_[place + 1] : nullptr;
+    now.text.assign(*text);
+    now.id = before && before->present && before->text == *text ? before->id : ids_.add(text);
+    return now.id;
+  }
+  void next_row() { std::swap(now_, before_); }
+
+ private:
+  struct Known {
+    bool present = false;
+    std::string text;
+    std::uint32_t id = TextIds::kMissing;
+  };
+  TextIds& ids_;
+  std::array<Known, kPlaces> now_, before_;
+};
+
+// The place in the window of neighbour k.
+constexpr size_t window_place(int k) {
+  return static_cast<size_t>(k) < LabelWindow::kOwnPlace ? static_cast<size_t>(k) : static_cast<size_t>(k) + 1;
+}
+
+}  // namespace
+
 void QueryCorpus::read_sounds(TableRows& sounds) {
   const int position_column = sounds.column_index(kSoundTable.name(sound_column::kPosition));
   const int symbol_column = sounds.column_index(kSoundTable.name(sound_column::kSymbol));
   const ExactIndex word_numbers(words_, word_column::kNumber);
   std::vector<std::uint32_t> symbol_ids;
   std::string previous_word;
+  LabelWindow labels(label_lists_);
   hit_number_begins_.push_back(0);
   while (sounds.next()) {
     SoundFacts& facts = sound_facts_.emplace_back();
@@ -90,12 +132,13 @@ void QueryCorpus::read_sounds(TableRows& sounds) {
     if (word.empty()) empty_word_key_ = facts.word_key;
     facts.duration = duration_of(sounds.cell(sound_column::kDuration));
     if (position_column > 0) facts.position = sound_positions_.add(sounds.cell(position_column));
-    facts.labels = label_lists_.add(sounds.cell(sound_column::kLabels));
+    facts.labels = labels.id(LabelWindow::kOwnPlace, sounds.cell(sound_column::kLabels));
     for (int k = 0; k < kNeighbourCount; ++k) {
       FieldText symbol = sounds.cell(sound_column::kNeighbourSymbol[k]);
       if (symbol && !symbol->empty()) facts.neighbour_present |= static_cast<std::uint8_t>(1u << k);
-      facts.neighbour_labels[k] = label_lists_.add(sounds.cell(sound_column::kNeighbourLabels[k]));
+      facts.neighbour_labels[k] = labels.id(window_place(k), sounds.cell(sound_column::kNeighbourLabels[k]));
     }
+    labels.next_row();
     symbol_ids.push_back(symbol_column > 0 ? symbols_.add(sounds.cell(symbol_column)) : TextIds::kMissing);
     for (int column : {sound_column::kNumber, sound_column::kWord, sound_column::kSentence})
       hit_numbers_.append(sounds.cell(column).value_or("")).push_back('\0');
