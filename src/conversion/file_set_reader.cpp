@@ -206,10 +206,7 @@ SetResult FileSetReader::read_label_header(std::string_view header) {
 }
 
 SetResult FileSetReader::read_pitch_marks(std::string_view path) {
-  std::error_code error;
-  std::uintmax_t file_bytes = std::filesystem::file_size(native_file_name(path), error);
   constexpr std::string_view kTooLarge = "a .pit állomány túl nagy (64 MiB fölött)";
-  if (!error && file_bytes > kMaxPitchFileBytes) return fail(SetResult::bad_pitch_records, kTooLarge);
   std::string bytes;
   InputError input_error;
   if (!read_file_bytes(path, bytes, kMaxPitchFileBytes, &input_error)) {

@@ -1,5 +1,6 @@
 #include "conversion/table_row.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace zor {
@@ -18,14 +19,14 @@ TableRow& TableRow::add(std::string_view text) {
   // A TAB or LF inside a field would break its row; the table syntax's
   // escapes keep it, and the loader gives it back. Backslashes are written as
   // they stand: paths in files of every earlier version rely on that.
-  for (size_t at = text.find_first_of("\t\n"); at != std::string_view::npos;
-       at = text.find_first_of("\t\n")) {
-    line_.append(text.substr(0, at));
-    line_.append(text[at] == '\t' ? "\\\t" : "\\n");
-    text.remove_prefix(at + 1);
+  // A byte loop: find_first_of looks each byte up in its set with a call.
+  while (true) {
+    const auto special = std::find_if(text.begin(), text.end(), [](char c) { return c == '\t' || c == '\n'; });
+    line_.append(text.begin(), special);
+    if (special == text.end()) return *this;
+    line_.append(*special == '\t' ? "\\\t" : "\\n");
+    text.remove_prefix(static_cast<size_t>(special - text.begin()) + 1);
   }
-  line_.append(text);
-  return *this;
 }
 
 TableRow& TableRow::add(std::int64_t number) {
