@@ -1,5 +1,7 @@
 #include "query/query_run.h"
 
+#include <deque>
+#include <functional>
 #include <future>
 #include <optional>
 
@@ -95,15 +97,37 @@ RunOutcome run_query(const std::vector<Specification>& specifications, const Out
   progress.show_text(waiting);
   writer.write_headers();
 
+  // The specifications are searched on both cores, a few ahead of the one
+  // being written, and written in their order.
+  auto search = [&corpus](const Specification& spec, std::string buffer) {
+    SpecificationHits hits(spec, std::move(buffer));
+    find_hits(*corpus, spec, [&hits](const Hit& hit) { hits.add(hit); });
+    return hits;
+  };
+  constexpr size_t kSearchedAhead = 2;
+  std::deque<std::future<SpecificationHits>> searches;
+  std::vector<std::string> spare_buffers;
+  size_t next = 0;
+  auto search_ahead = [&] {
+    while (searches.size() < kSearchedAhead && next < specifications.size()) {
+      std::string buffer;
+      if (!spare_buffers.empty()) {
+        buffer = std::move(spare_buffers.back());
+        spare_buffers.pop_back();
+      }
+      searches.push_back(std::async(std::launch::async, search, std::cref(specifications[next++]),
+                                    std::move(buffer)));
+    }
+  };
   RunOutcome outcome = RunOutcome::completed;
   for (const Specification& spec : specifications) {
-    HitStatistics statistics;
-    writer.begin_hits(spec);
-    find_hits(*corpus, spec, [&](const Hit& hit) {
-      statistics.add(hit);
-      writer.write_hit(hit);
-    });
-    if (statistics.count() > 0) writer.write_result(spec, statistics);
+    search_ahead();
+    SpecificationHits hits = searches.front().get();
+    searches.pop_front();
+    search_ahead();
+    writer.write_hits(hits);
+    if (hits.statistics().count() > 0) writer.write_result(spec, hits.statistics());
+    spare_buffers.push_back(hits.take_buffer());
     if (progress.item_done(waiting + "\n\n" + spec[kSpecName])) {
       outcome = RunOutcome::cancelled;
       break;

@@ -26,9 +26,6 @@ void ResultWriter::write_headers() {
 
 namespace {
 
-// Megabytes at a time: a write of kilobytes costs the system nearly as much.
-constexpr size_t kHitPiece = size_t{1} << 22;
-
 void append_number(std::string& out, std::int64_t number) {
   char digits[24];
   auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
@@ -37,30 +34,30 @@ void append_number(std::string& out, std::int64_t number) {
 
 }  // namespace
 
-void ResultWriter::begin_hits(const Specification& spec) {
-  hit_prefix_.clear();
-  append_crlf(hit_prefix_, spec[kSpecName]);
-  hit_prefix_.push_back('\t');
-  append_crlf(hit_prefix_, spec[kSpecType]);
-  hit_prefix_.push_back('\t');
+SpecificationHits::SpecificationHits(const Specification& spec, std::string buffer)
+    : lines_(std::move(buffer)) {
+  lines_.clear();
+  append_crlf(prefix_, spec[kSpecName]);
+  prefix_.push_back('\t');
+  append_crlf(prefix_, spec[kSpecType]);
+  prefix_.push_back('\t');
 }
 
-void ResultWriter::write_hit(const Hit& hit) {
-  hits_.append(hit_prefix_);
-  append_number(hits_, interval_bound(hit.duration));
-  hits_.push_back('\t');
-  append_number(hits_, hit.duration);
+void SpecificationHits::add(const Hit& hit) {
+  statistics_.add(hit);
+  lines_.append(prefix_);
+  append_number(lines_, interval_bound(hit.duration));
+  lines_.push_back('\t');
+  append_number(lines_, hit.duration);
   for (std::string_view number : {hit.sound_number, hit.word_number, hit.sentence_number}) {
-    hits_.push_back(';');
-    append_crlf(hits_, number);
+    lines_.push_back(';');
+    append_crlf(lines_, number);
   }
-  hits_.append("\r\n");
-  if (hits_.size() >= kHitPiece) flush_hits();
+  lines_.append("\r\n");
 }
 
-void ResultWriter::flush_hits() {
-  if (!hits_.empty()) distribution_.write_crlf_text(hits_);
-  hits_.clear();
+void ResultWriter::write_hits(const SpecificationHits& hits) {
+  if (!hits.lines().empty()) distribution_.write_crlf_text(hits.lines());
 }
 
 void ResultWriter::write_result(const Specification& spec, const HitStatistics& statistics) {
@@ -73,13 +70,11 @@ void ResultWriter::write_result(const Specification& spec, const HitStatistics& 
 }
 
 void ResultWriter::discard() {
-  hits_.clear();
   result_.discard();
   distribution_.discard();
 }
 
 std::string ResultWriter::close() {
-  flush_hits();
   TextFileWriter* const writers[] = {&result_, &distribution_};
   std::vector<bool> failures = close_together(writers);
   std::string failed;

@@ -3,12 +3,34 @@
 // maximum per specification with hits) and the distribution table (one line
 // per hit with its 10 ms interval).
 #include <string>
+#include <string_view>
 
 #include "platform/file_io.h"
 #include "query/query_hit.h"
 #include "query/specification.h"
 
 namespace zor {
+
+// The hits of one specification: their statistics and their lines of the
+// distribution table, made apart from the files, so that specifications can
+// be searched side by side.
+class SpecificationHits {
+ public:
+  // The lines go to `buffer`, emptied first: a buffer used before has its
+  // memory ready, where a new one would have it cleared by the system.
+  explicit SpecificationHits(const Specification& spec, std::string buffer = {});
+  void add(const Hit& hit);
+  // The buffer back, for the next specification.
+  std::string take_buffer() { return std::move(lines_); }
+  const HitStatistics& statistics() const { return statistics_; }
+  // With their CR LF ends in place.
+  std::string_view lines() const { return lines_; }
+
+ private:
+  std::string prefix_;  // the specification's name and type, as each line begins
+  std::string lines_;
+  HitStatistics statistics_;
+};
 
 class ResultWriter {
  public:
@@ -22,9 +44,7 @@ class ResultWriter {
   Opened open(const std::string& result_path, const std::string& distribution_path);
 
   void write_headers();
-  // The hits that follow are the specification's.
-  void begin_hits(const Specification& spec);
-  void write_hit(const Hit& hit);
+  void write_hits(const SpecificationHits& hits);
   void write_result(const Specification& spec, const HitStatistics& statistics);
 
   // Closes both files, which replace the old ones together or not at all.
@@ -37,13 +57,7 @@ class ResultWriter {
  private:
   std::string result_path_, distribution_path_;
   TextFileWriter result_, distribution_;
-  void flush_hits();
-
   std::string line_;
-  // Hit lines with their CR LF ends already in place, written a piece at a
-  // time: a query writes millions of them.
-  std::string hits_;
-  std::string hit_prefix_;  // the specification's name and type, as each hit line begins
 };
 
 }  // namespace zor

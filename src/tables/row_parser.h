@@ -38,6 +38,8 @@ class RowParser {
             std::vector<std::uint64_t>& ends) const;
 
  private:
+  // Where the bytes from `at` on first hold a byte the rows treat apart.
+  size_t plain_run_end(const char* in, size_t at, size_t size) const;
   bool is_dropped_cr(const char* in, size_t at, size_t size) const {
     return in[at] == '\r' && at + 1 < size && in[at + 1] == '\n';
   }

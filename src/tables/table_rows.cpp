@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "platform/file_io.h"
-#include "tables/row_parser.h"
 #include "tables/text_utils.h"
 
 namespace zor {
@@ -17,6 +16,13 @@ int TableRows::column_index(std::string_view name) const {
   return 0;
 }
 
+bool LoadedTableRows::next() {
+  fields_.clear();
+  if (++row_ > table_.row_count()) return false;
+  for (int column = 1; column <= table_.column_count(); ++column) fields_.push_back(table_.cell(row_, column));
+  return true;
+}
+
 TableFileRows::TableFileRows(char separator, size_t slice_bytes)
     : separator_(separator), slice_bytes_(std::max<size_t>(slice_bytes, 1)) {}
 
@@ -24,19 +30,38 @@ TableFileRows::~TableFileRows() {
   if (file_) std::fclose(file_);
 }
 
-bool TableFileRows::read_more(size_t keep) {
+bool TableFileRows::read_more() {
   if (at_end_) return false;
-  const size_t old_size = bytes_.size() - keep;
-  if (old_size > 0) std::memmove(bytes_.data(), bytes_.data() + keep, old_size);
+  const size_t kept = bytes_.size() - at_;
+  if (kept > 0) std::memmove(bytes_.data(), bytes_.data() + at_, kept);
   at_ = 0;
-  bytes_.resize_for_overwrite(old_size + slice_bytes_);
-  const size_t got = std::fread(bytes_.data() + old_size, 1, slice_bytes_, file_);
-  bytes_.resize_for_overwrite(old_size + got);
+  bytes_.resize_for_overwrite(kept + slice_bytes_);
+  const size_t got = std::fread(bytes_.data() + kept, 1, slice_bytes_, file_);
+  bytes_.resize_for_overwrite(kept + got);
   if (got < slice_bytes_) {
     at_end_ = true;
     failed_ = std::ferror(file_) != 0;
   }
+  whole_end_ = whole_rows_end();
   return got > 0;
+}
+
+// A row ends at an LF that no backslash takes: one after an even run of
+// backslashes (a CR between them and the LF goes with the LF). The byte
+// before such a run is never part of an escape that reaches the run.
+size_t TableFileRows::whole_rows_end() const {
+  if (at_end_) return bytes_.size();
+  const char* const bytes = bytes_.data();
+  // Backwards from the end: the last row end lies a row's length or so back.
+  for (size_t at = bytes_.size(); at-- > at_;) {
+    if (bytes[at] != '\n') continue;
+    size_t before = at;
+    if (before > at_ && bytes[before - 1] == '\r') --before;
+    size_t backslashes = 0;
+    while (before > at_ && bytes[before - 1] == '\\') --before, ++backslashes;
+    if (backslashes % 2 == 0) return at + 1;
+  }
+  return at_;
 }
 
 bool TableFileRows::open(std::string_view path) {
@@ -48,39 +73,33 @@ bool TableFileRows::open(std::string_view path) {
     if (bytes_.size() > searched && std::memchr(bytes_.data() + searched, '\n', bytes_.size() - searched))
       break;
     searched = bytes_.size();
-    if (!read_more(0)) break;
+    if (!read_more()) break;
   }
   at_ = parse_header(bytes_.data(), bytes_.size(), separator_, names_);
-  kept_ = std::min<size_t>(names_.size(), TextTable::kMaxStoredColumns);
+  whole_end_ = std::max(whole_rows_end(), at_);
+  parser_.emplace(separator_, std::min<size_t>(names_.size(), TextTable::kMaxStoredColumns));
   return true;
 }
 
 bool TableFileRows::next() {
+  fields_.clear();
   if (!file_) return false;
-  const RowParser parser(separator_, kept_);
-  while (true) {
-    if (at_ == bytes_.size() && !read_more(at_)) return false;
-    size_t at = at_;
-    size_t written = 0;
-    // Never longer unescaped than its bytes.
-    row_.resize(std::max(row_.size(), bytes_.size() - at_));
-    const RowParser::Row row = parser.parse(bytes_.data(), at, bytes_.size(), row_.data(), written, ends_);
-    // A row cut by the end of the slice is read again whole; one cut by the
-    // end of the file keeps what it finished.
-    if (row == RowParser::Row::cut && !at_end_) {
-      read_more(at_);
-      continue;
-    }
-    at_ = at;
-    return true;
+  while (at_ == whole_end_) {
+    if (at_end_ && at_ == bytes_.size()) return false;
+    read_more();
   }
-}
-
-FieldText TableFileRows::cell(int column) const {
-  if (column < 1 || static_cast<size_t>(column) > ends_.size()) return std::nullopt;
-  const size_t c = static_cast<size_t>(column - 1);
-  const size_t begin = c == 0 ? 0 : ends_[c - 1];
-  return std::string_view(row_.data() + begin, ends_[c] - begin);
+  // Rows never grow when unescaped: each one is unescaped over its own bytes,
+  // which no later read needs.
+  const size_t row_begin = at_;
+  size_t written = at_;
+  parser_->parse(bytes_.data(), at_, whole_end_, bytes_.data(), written, ends_);
+  const char* const text = bytes_.data() + row_begin;
+  std::uint64_t begin = 0;
+  for (std::uint64_t end : ends_) {
+    fields_.emplace_back(std::string_view(text + begin, end - begin));
+    begin = end;
+  }
+  return true;
 }
 
 }  // namespace zor

@@ -4,10 +4,12 @@
 // slices and keeps nothing of it.
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "tables/row_parser.h"
 #include "tables/text_buffer.h"
 #include "tables/text_table.h"
 
@@ -22,7 +24,15 @@ class TableRows {
   // Moves to the next row, the first one at the start; false after the last.
   virtual bool next() = 0;
   // A field of the row (1-based); the view stays valid until next().
-  virtual FieldText cell(int column) const = 0;
+  FieldText cell(int column) const {
+    return column >= 1 && static_cast<size_t>(column) <= fields_.size()
+               ? fields_[static_cast<size_t>(column - 1)]
+               : std::nullopt;
+  }
+
+ protected:
+  // The row's fields from the first on; the ones after them are missing.
+  std::vector<FieldText> fields_;
 };
 
 // The rows of a loaded table.
@@ -30,8 +40,7 @@ class LoadedTableRows : public TableRows {
  public:
   explicit LoadedTableRows(const TextTable& table) : table_(table) {}
   const std::vector<std::string>& column_names() const override { return table_.column_names(); }
-  bool next() override { return ++row_ <= table_.row_count(); }
-  FieldText cell(int column) const override { return table_.cell(row_, column); }
+  bool next() override;
 
  private:
   const TextTable& table_;
@@ -51,14 +60,15 @@ class TableFileRows : public TableRows {
   bool open(std::string_view path);
   const std::vector<std::string>& column_names() const override { return names_; }
   bool next() override;
-  FieldText cell(int column) const override;
   // Whether reading the file failed; the rows read so far are then not all.
   bool failed() const { return failed_; }
 
  private:
-  // Keeps the bytes from `keep` on and reads more after them. False when
+  // Keeps the bytes from at_ on and reads more after them. False when
   // nothing more could be read.
-  bool read_more(size_t keep);
+  bool read_more();
+  // Where the last row that the bytes read so far hold whole ends.
+  size_t whole_rows_end() const;
 
   const char separator_;
   const size_t slice_bytes_;
@@ -66,10 +76,12 @@ class TableFileRows : public TableRows {
   bool at_end_ = false;
   bool failed_ = false;
   std::vector<std::string> names_;
-  size_t kept_ = 0;
-  TextBuffer bytes_;  // the unread bytes of the file start at at_
+  std::optional<RowParser> parser_;
+  // The bytes of the file from at_ on are unread; the rows before
+  // whole_end_ lie in them whole and are unescaped in place.
+  TextBuffer bytes_;
   size_t at_ = 0;
-  std::string row_;  // the current row's fields, back to back
+  size_t whole_end_ = 0;
   std::vector<std::uint64_t> ends_;
 };
 
