@@ -113,8 +113,13 @@ void QueryCorpus::read_sounds(TableRows& sounds) {
   std::vector<std::uint32_t> symbol_ids;
   std::string previous_word;
   LabelWindow labels(label_lists_);
-  hit_number_begins_.push_back(0);
   while (sounds.next()) {
+    if (sound_facts_.empty()) {
+      // Room that the rows never reach costs address space, not memory.
+      sound_facts_.reserve(sounds.estimated_rows());
+      symbol_ids.reserve(sounds.estimated_rows());
+      hit_numbers_.reserve(sounds.estimated_rows());
+    }
     SoundFacts& facts = sound_facts_.emplace_back();
     // The sounds of a word stand together: most rows repeat the word of the row before.
     const std::string_view word = sounds.cell(sound_column::kWord).value_or("");
@@ -140,9 +145,8 @@ void QueryCorpus::read_sounds(TableRows& sounds) {
     }
     labels.next_row();
     symbol_ids.push_back(symbol_column > 0 ? symbols_.add(sounds.cell(symbol_column)) : TextIds::kMissing);
-    for (int column : {sound_column::kNumber, sound_column::kWord, sound_column::kSentence})
-      hit_numbers_.append(sounds.cell(column).value_or("")).push_back('\0');
-    hit_number_begins_.push_back(hit_numbers_.size());
+    hit_numbers_.add(sounds.cell(sound_column::kNumber), sounds.cell(sound_column::kWord),
+                     sounds.cell(sound_column::kSentence));
   }
   symbol_rows_ = PostingLists(symbol_ids, symbols_.size());
   std::vector<std::uint32_t> label_ids(sound_facts_.size());
@@ -154,18 +158,6 @@ std::span<const std::uint32_t> QueryCorpus::rows_of_symbol(std::string_view symb
   // A missing HANG equals no symbol, as no text finds id 0.
   const std::uint32_t id = symbols_.find(up_to_zero(symbol));
   return id == TextIds::kUnknownText ? std::span<const std::uint32_t>() : symbol_rows_.rows(id);
-}
-
-HitNumbers QueryCorpus::hit_numbers(size_t row) const {
-  std::string_view numbers(hit_numbers_.data() + hit_number_begins_[row],
-                           hit_number_begins_[row + 1] - hit_number_begins_[row]);
-  HitNumbers hit;
-  for (std::string_view* number : {&hit.sound, &hit.word, &hit.sentence}) {
-    const size_t end = find_byte(numbers, '\0');
-    *number = numbers.substr(0, end);
-    numbers.remove_prefix(end + 1);
-  }
-  return hit;
 }
 
 }  // namespace zor

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "corpus/table_layout.h"
+#include "query/hit_numbers.h"
 #include "query/query_texts.h"
 #include "tables/table_rows.h"
 #include "tables/text_key_index.h"
@@ -77,11 +78,6 @@ struct SoundFacts {
   std::uint8_t neighbour_present = 0;  // bit k: neighbour k is not empty
 };
 
-// The three numbers a sound's hit is written with.
-struct HitNumbers {
-  std::string_view sound, word, sentence;
-};
-
 class QueryCorpus {
  public:
   // The word table must stay loaded, unchanged, while the corpus is in use;
@@ -104,9 +100,8 @@ class QueryCorpus {
   // The 0-based rows whose own label list (HANG_CIMKE) has the id, in
   // increasing order.
   std::span<const std::uint32_t> rows_of_label_list(std::uint32_t id) const { return label_list_rows_.rows(id); }
-  // HANG_SORSZ, SZO_SORSZ and MONDAT_SORSZ of a 0-based sound row; a missing
-  // field reads as "".
-  HitNumbers hit_numbers(size_t row) const;
+  // HANG_SORSZ, SZO_SORSZ and MONDAT_SORSZ of each sound row.
+  const HitNumberStore& hit_numbers() const { return hit_numbers_; }
 
  private:
   void read_words();
@@ -118,10 +113,7 @@ class QueryCorpus {
   TextIds word_positions_, text_words_, sound_positions_, label_lists_, unmatched_words_, symbols_;
   std::uint32_t empty_word_key_ = TextIds::kUnknownText;
   PostingLists symbol_rows_, label_list_rows_;
-  // The hit numbers of every row, each followed by a zero byte, which no
-  // field holds; row r's begin at hit_number_begins_[r].
-  std::string hit_numbers_;
-  std::vector<std::uint64_t> hit_number_begins_;
+  HitNumberStore hit_numbers_;
 };
 
 }  // namespace zor

@@ -9,6 +9,7 @@
 
 namespace zor {
 
+// A hit's texts are valid during the call only.
 using HitSink = std::function<void(const Hit&)>;
 
 // A sound specification when the type is "H", a word specification otherwise.

@@ -94,7 +94,7 @@ class SoundWalk {
     if (!words_.good(sound)) return;
     if (!any_position_ && sound.position != position_) return;
     if (!contexts_.match(sound)) return;
-    const HitNumbers numbers = corpus_.hit_numbers(static_cast<size_t>(row - 1));
+    const HitNumbers numbers = corpus_.hit_numbers().get(static_cast<size_t>(row - 1), scratch_);
     on_hit_(Hit{duration, numbers.sound, numbers.word, numbers.sentence});
   }
 
@@ -108,6 +108,7 @@ class SoundWalk {
   bool any_position_;
   std::uint32_t position_;
   const HitSink& on_hit_;
+  HitNumberStore::Scratch scratch_;
 };
 
 void walk_symbol(SoundWalk& walk, const QueryCorpus& corpus, const std::string& symbol) {

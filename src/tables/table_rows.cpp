@@ -2,7 +2,11 @@
 
 #include <algorithm>
 #include <cstring>
+#include <exception>
+#include <filesystem>
+#include <system_error>
 
+#include "platform/encoding.h"
 #include "platform/file_io.h"
 #include "tables/text_utils.h"
 
@@ -27,78 +31,167 @@ TableFileRows::TableFileRows(char separator, size_t slice_bytes)
     : separator_(separator), slice_bytes_(std::max<size_t>(slice_bytes, 1)) {}
 
 TableFileRows::~TableFileRows() {
+  {
+    std::lock_guard lock(mutex_);
+    stopping_ = true;
+  }
+  changed_.notify_all();
+  if (reader_.joinable()) reader_.join();
   if (file_) std::fclose(file_);
 }
 
-bool TableFileRows::read_more() {
-  if (at_end_) return false;
-  const size_t kept = bytes_.size() - at_;
-  if (kept > 0) std::memmove(bytes_.data(), bytes_.data() + at_, kept);
-  at_ = 0;
-  bytes_.resize_for_overwrite(kept + slice_bytes_);
-  const size_t got = std::fread(bytes_.data() + kept, 1, slice_bytes_, file_);
-  bytes_.resize_for_overwrite(kept + got);
-  if (got < slice_bytes_) {
-    at_end_ = true;
-    failed_ = std::ferror(file_) != 0;
-  }
-  whole_end_ = whole_rows_end();
-  return got > 0;
-}
+namespace {
 
-// A row ends at an LF that no backslash takes: one after an even run of
-// backslashes (a CR between them and the LF goes with the LF). The byte
-// before such a run is never part of an escape that reaches the run.
-size_t TableFileRows::whole_rows_end() const {
-  if (at_end_) return bytes_.size();
-  const char* const bytes = bytes_.data();
+// Where the last row that bytes[0, size) holds whole ends, looking at the
+// LFs from `from` on: a row ends at an LF that no backslash takes, one after
+// an even run of backslashes (a CR between them and the LF goes with the
+// LF). The byte before such a run is never part of an escape that reaches
+// the run. 0 when there is no whole row.
+size_t whole_rows_end(const char* bytes, size_t from, size_t size) {
   // Backwards from the end: the last row end lies a row's length or so back.
-  for (size_t at = bytes_.size(); at-- > at_;) {
+  for (size_t at = size; at-- > from;) {
     if (bytes[at] != '\n') continue;
     size_t before = at;
-    if (before > at_ && bytes[before - 1] == '\r') --before;
+    if (before > 0 && bytes[before - 1] == '\r') --before;
     size_t backslashes = 0;
-    while (before > at_ && bytes[before - 1] == '\\') --before, ++backslashes;
+    while (before > 0 && bytes[before - 1] == '\\') --before, ++backslashes;
     if (backslashes % 2 == 0) return at + 1;
   }
-  return at_;
+  return 0;
 }
+
+// Appends up to `count` bytes of the file; false when it has no more.
+bool read_into(std::FILE* file, TextBuffer& bytes, size_t count) {
+  const size_t old_size = bytes.size();
+  bytes.resize_for_overwrite(old_size + count);
+  const size_t got = std::fread(bytes.data() + old_size, 1, count, file);
+  bytes.resize_for_overwrite(old_size + got);
+  return got == count;
+}
+
+}  // namespace
 
 bool TableFileRows::open(std::string_view path) {
   file_ = open_input_file(path, kMaxTableBytes);
   if (!file_) return false;
+  std::error_code error;
+  file_bytes_ = std::filesystem::file_size(native_file_name(path), error);
   // The header ends at the first LF: read until it is in, or the file ends.
+  TextBuffer header;
   size_t searched = 0;
-  while (true) {
-    if (bytes_.size() > searched && std::memchr(bytes_.data() + searched, '\n', bytes_.size() - searched))
-      break;
-    searched = bytes_.size();
-    if (!read_more()) break;
+  bool more = true;
+  while (more && !(header.size() > searched &&
+                   std::memchr(header.data() + searched, '\n', header.size() - searched))) {
+    searched = header.size();
+    more = read_into(file_, header, slice_bytes_);
   }
-  at_ = parse_header(bytes_.data(), bytes_.size(), separator_, names_);
-  whole_end_ = std::max(whole_rows_end(), at_);
+  at_end_ = !more;
+  if (at_end_) failed_ = std::ferror(file_) != 0;
+  const size_t data_begin = parse_header(header.data(), header.size(), separator_, names_);
+  carried_.append(std::string_view(header.data() + data_begin, header.size() - data_begin));
   parser_.emplace(separator_, std::min<size_t>(names_.size(), TextTable::kMaxStoredColumns));
+  reader_ = std::thread([this] { read_batches(); });
   return true;
+}
+
+bool TableFileRows::fill(Batch& batch) {
+  batch.bytes.resize_for_overwrite(0);
+  batch.bytes.append(std::string_view(carried_.data(), carried_.size()));
+  batch.row_begins.clear();
+  batch.row_ends_begins.assign(1, 0);
+  batch.ends.clear();
+  // A row longer than a slice takes as many slices as it needs.
+  size_t whole_end = 0;
+  for (size_t searched = 0; whole_end == 0 && !at_end_;) {
+    const size_t before = batch.bytes.size();
+    at_end_ = !read_into(file_, batch.bytes, slice_bytes_);
+    if (at_end_) failed_ = std::ferror(file_) != 0;
+    whole_end = whole_rows_end(batch.bytes.data(), searched, batch.bytes.size());
+    searched = before;
+  }
+  // The file's last line is read even when it ends inside, as a load reads it.
+  if (at_end_) whole_end = batch.bytes.size();
+  char* const bytes = batch.bytes.data();
+  for (size_t at = 0; at < whole_end;) {
+    batch.row_begins.push_back(at);
+    size_t written = at;
+    parser_->parse(bytes, at, whole_end, bytes, written, row_ends_);
+    batch.ends.insert(batch.ends.end(), row_ends_.begin(), row_ends_.end());
+    batch.row_ends_begins.push_back(batch.ends.size());
+  }
+  carried_.resize_for_overwrite(0);
+  carried_.append(std::string_view(bytes + whole_end, batch.bytes.size() - whole_end));
+  return !at_end_;
+}
+
+void TableFileRows::read_batches() {
+  // A few slices ahead at most, each reused once its rows are read.
+  constexpr size_t kBatches = 3;
+  try {
+    for (bool more = true; more;) {
+      std::unique_ptr<Batch> batch;
+      {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [&] { return stopping_ || !spare_.empty() || batches_ < kBatches; });
+        if (stopping_) return;
+        if (!spare_.empty()) {
+          batch = std::move(spare_.front());
+          spare_.pop_front();
+        } else {
+          batch = std::make_unique<Batch>();
+          ++batches_;
+        }
+      }
+      more = fill(*batch);
+      {
+        std::lock_guard lock(mutex_);
+        full_.push_back(std::move(batch));
+        reader_done_ = !more;
+      }
+      changed_.notify_all();
+    }
+  } catch (const std::exception&) {
+    // A row too large for the memory ends the reading as a failed one.
+    failed_ = true;
+    {
+      std::lock_guard lock(mutex_);
+      reader_done_ = true;
+    }
+    changed_.notify_all();
+  }
+}
+
+std::unique_ptr<TableFileRows::Batch> TableFileRows::take_full_batch() {
+  std::unique_lock lock(mutex_);
+  if (current_) spare_.push_back(std::move(current_));
+  changed_.notify_all();
+  changed_.wait(lock, [&] { return !full_.empty() || reader_done_; });
+  if (full_.empty()) return nullptr;
+  std::unique_ptr<Batch> batch = std::move(full_.front());
+  full_.pop_front();
+  return batch;
 }
 
 bool TableFileRows::next() {
   fields_.clear();
-  if (!file_) return false;
-  while (at_ == whole_end_) {
-    if (at_end_ && at_ == bytes_.size()) return false;
-    read_more();
+  if (!reader_.joinable()) return false;
+  while (!current_ || current_row_ == current_->row_begins.size()) {
+    current_ = take_full_batch();
+    current_row_ = 0;
+    if (!current_) return false;
+    if (estimated_rows_ == 0 && !current_->row_begins.empty()) {
+      const double bytes_per_row = static_cast<double>(current_->bytes.size()) / current_->row_begins.size();
+      estimated_rows_ = static_cast<size_t>(static_cast<double>(file_bytes_) / bytes_per_row * 1.05) + 1;
+    }
   }
-  // Rows never grow when unescaped: each one is unescaped over its own bytes,
-  // which no later read needs.
-  const size_t row_begin = at_;
-  size_t written = at_;
-  parser_->parse(bytes_.data(), at_, whole_end_, bytes_.data(), written, ends_);
-  const char* const text = bytes_.data() + row_begin;
+  const Batch& batch = *current_;
+  const char* const text = batch.bytes.data() + batch.row_begins[current_row_];
   std::uint64_t begin = 0;
-  for (std::uint64_t end : ends_) {
-    fields_.emplace_back(std::string_view(text + begin, end - begin));
-    begin = end;
+  for (size_t e = batch.row_ends_begins[current_row_]; e < batch.row_ends_begins[current_row_ + 1]; ++e) {
+    fields_.emplace_back(std::string_view(text + begin, batch.ends[e] - begin));
+    begin = batch.ends[e];
   }
+  ++current_row_;
   return true;
 }
 

@@ -2,11 +2,17 @@
 // A table read one row at a time, each field as TextTable::cell gives it: a
 // run that needs a large table's facts, not the table, reads the file in
 // slices and keeps nothing of it.
+#include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <cstdio>
+#include <deque>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "tables/row_parser.h"
@@ -23,6 +29,10 @@ class TableRows {
   int column_index(std::string_view name) const;
   // Moves to the next row, the first one at the start; false after the last.
   virtual bool next() = 0;
+  // How many rows the table may have, 0 when not known: a reader that keeps
+  // something of each row reserves room for them at once instead of
+  // growing into it step by step.
+  virtual size_t estimated_rows() const { return 0; }
   // A field of the row (1-based); the view stays valid until next().
   FieldText cell(int column) const {
     return column >= 1 && static_cast<size_t>(column) <= fields_.size()
@@ -41,6 +51,7 @@ class LoadedTableRows : public TableRows {
   explicit LoadedTableRows(const TextTable& table) : table_(table) {}
   const std::vector<std::string>& column_names() const override { return table_.column_names(); }
   bool next() override;
+  size_t estimated_rows() const override { return static_cast<size_t>(table_.row_count()); }
 
  private:
   const TextTable& table_;
@@ -48,7 +59,9 @@ class LoadedTableRows : public TableRows {
 };
 
 // The rows of a table file, read a slice at a time as TextTable::load would
-// read the whole of it.
+// read the whole of it. A thread of its own reads and splits the slices
+// ahead of the rows asked for, so the reading costs the caller's core
+// nothing.
 class TableFileRows : public TableRows {
  public:
   explicit TableFileRows(char separator, size_t slice_bytes = size_t{1} << 22);
@@ -60,29 +73,51 @@ class TableFileRows : public TableRows {
   bool open(std::string_view path);
   const std::vector<std::string>& column_names() const override { return names_; }
   bool next() override;
-  // Whether reading the file failed; the rows read so far are then not all.
+  // Known from the first slice on: the file's size over the bytes per row
+  // of its first slice, and a little more.
+  size_t estimated_rows() const override { return estimated_rows_; }
+  // After the last row: whether reading the file failed, so that the rows
+  // read were not all.
   bool failed() const { return failed_; }
 
  private:
-  // Keeps the bytes from at_ on and reads more after them. False when
-  // nothing more could be read.
-  bool read_more();
-  // Where the last row that the bytes read so far hold whole ends.
-  size_t whole_rows_end() const;
+  // The whole rows of one slice, unescaped in place.
+  struct Batch {
+    TextBuffer bytes;
+    std::vector<std::uint64_t> row_begins;  // in bytes
+    std::vector<size_t> row_ends_begins;    // in ends, one more at the end
+    std::vector<std::uint64_t> ends;        // each field's end, from its row's begin
+  };
+
+  void read_batches();
+  // Reads the next slice's whole rows; false when the file has ended.
+  bool fill(Batch& batch);
+  std::unique_ptr<Batch> take_full_batch();
 
   const char separator_;
   const size_t slice_bytes_;
-  std::FILE* file_ = nullptr;
-  bool at_end_ = false;
-  bool failed_ = false;
   std::vector<std::string> names_;
+  std::atomic<bool> failed_ = false;
+
+  // The reading thread's own.
+  std::FILE* file_ = nullptr;
   std::optional<RowParser> parser_;
-  // The bytes of the file from at_ on are unread; the rows before
-  // whole_end_ lie in them whole and are unescaped in place.
-  TextBuffer bytes_;
-  size_t at_ = 0;
-  size_t whole_end_ = 0;
-  std::vector<std::uint64_t> ends_;
+  TextBuffer carried_;  // the start of a row the last slice cut
+  bool at_end_ = false;
+  std::vector<std::uint64_t> row_ends_;
+
+  std::thread reader_;
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::deque<std::unique_ptr<Batch>> full_, spare_;
+  size_t batches_ = 0;
+  bool reader_done_ = false;
+  bool stopping_ = false;
+
+  std::unique_ptr<Batch> current_;
+  size_t current_row_ = 0;
+  std::uint64_t file_bytes_ = 0;
+  size_t estimated_rows_ = 0;
 };
 
 }  // namespace zor

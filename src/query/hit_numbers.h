@@ -1,0 +1,44 @@
+#pragma once
+// HANG_SORSZ, SZO_SORSZ and MONDAT_SORSZ of every sound row, as its hits are
+// written with them. A field that reads as a number is written (digits, no
+// leading zero, nine at most) is kept as that number: the three take 12
+// bytes a row instead of their texts and a place for them. Any other field
+// is kept as it stands.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "tables/text_table.h"
+
+namespace zor {
+
+struct HitNumbers {
+  std::string_view sound, word, sentence;
+};
+
+class HitNumberStore {
+ public:
+  // Where the texts of numbers kept as numbers are made.
+  struct Scratch {
+    std::array<std::array<char, 12>, 3> digits;
+  };
+
+  // The next row's fields; a missing field reads as "".
+  void add(FieldText sound, FieldText word, FieldText sentence);
+  void reserve(size_t rows) { numbers_.reserve(rows); }
+  // The texts of a 0-based row, valid until `scratch` is used again.
+  HitNumbers get(size_t row, Scratch& scratch) const;
+
+ private:
+  static constexpr std::uint32_t kEmpty = UINT32_MAX - 1;
+  static constexpr std::uint32_t kText = UINT32_MAX;  // in texts_
+  static std::uint32_t number_of(std::string_view text);
+
+  std::vector<std::array<std::uint32_t, 3>> numbers_;
+  std::unordered_map<size_t, std::array<std::string, 3>> texts_;  // by row
+};
+
+}  // namespace zor
