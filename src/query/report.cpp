@@ -69,6 +69,11 @@ RunOutcome write_report(const std::vector<ReportEntry>& entries, ReportOptions o
   }
 
   progress.close();
+  if (sections.read_failed()) {
+    report.discard();
+    host.show_message(to_cp1250("Sikertelen fájlnyitás"));
+    return RunOutcome::failed;
+  }
   if (!report.close()) {
     host.show_message(to_cp1250("Sikertelen fájlírás: ") + names.report);
     return RunOutcome::failed;

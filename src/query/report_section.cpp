@@ -101,10 +101,9 @@ class ReportSectionWriter::Impl {
   Impl(const ReportTables& tables, ReportOptions options, TextFileWriter& report)
       : tables_(tables), options_(options), report_(report) {}
 
-  void write(std::string_view name, int result_row, std::span<const int> distribution_rows);
-  // The distribution rows of the `occurrence`-th result row named `name`.
-  std::span<const int> distribution_run(std::string_view name, std::span<const int> result_rows,
-                                        size_t occurrence);
+  void write(std::string_view name, std::span<const int> result_rows, size_t occurrence);
+  bool read_failed() const { return read_failed_; }
+
 
  private:
   // A distribution can be long: the text goes to the file in pieces.
@@ -120,7 +119,11 @@ class ReportSectionWriter::Impl {
                             const DetailTexts& details, const DetailMarks& marks);
   static void write_detail(std::string& out, const std::string& caption, std::string_view number,
                            const DetailMark& mark, std::optional<std::string_view> text);
-  void write_distribution(std::span<const int> rows, std::string_view type);
+  // The rows of section_ [first, second) that the `occurrence`-th result
+  // row named `name` counts.
+  std::pair<size_t, size_t> distribution_run(std::string_view name, std::span<const int> result_rows,
+                                             size_t occurrence);
+  void write_distribution(size_t begin, size_t end, std::string_view type);
 
   const ReportTables& tables_;
   ReportOptions options_;
@@ -134,13 +137,15 @@ class ReportSectionWriter::Impl {
   // For names that several result rows share: where each one's run of
   // distribution rows begins, by name.
   std::unordered_map<std::string, std::vector<size_t>> run_starts_;
+  // The distribution rows of the section's name.
+  DistributionRows section_;
+  bool read_failed_ = false;
 };
 
-std::span<const int> ReportSectionWriter::Impl::distribution_run(std::string_view name,
-                                                                 std::span<const int> result_rows,
-                                                                 size_t occurrence) {
-  std::span<const int> rows = tables_.result_dev.rows(name);
-  if (result_rows.size() == 1) return rows;
+std::pair<size_t, size_t> ReportSectionWriter::Impl::distribution_run(
+    std::string_view name, std::span<const int> result_rows, size_t occurrence) {
+  const size_t rows = section_.size();
+  if (result_rows.size() == 1) return {0, rows};
   // The query writes each specification's hits together, in the order of
   // the result rows, and as many as the row counts.
   auto [found, made] = run_starts_.try_emplace(std::string(name));
@@ -155,13 +160,12 @@ std::span<const int> ReportSectionWriter::Impl::distribution_run(std::string_vie
     }
     starts.push_back(start);
   }
-  size_t begin = std::min(starts[occurrence], rows.size());
-  size_t end = std::min(starts[occurrence + 1], rows.size());
-  return rows.subspan(begin, end - begin);
+  return {std::min(starts[occurrence], rows), std::min(starts[occurrence + 1], rows)};
 }
 
-void ReportSectionWriter::Impl::write(std::string_view name, int result_row,
-                                      std::span<const int> distribution_rows) {
+void ReportSectionWriter::Impl::write(std::string_view name, std::span<const int> result_rows,
+                                      size_t occurrence) {
+  const int result_row = result_rows[occurrence];
   static const std::string kCount = to_cp1250("ÖSSZ(db):\t");
   static const std::string kMean = to_cp1250("ÁTL.(ms):\t");
   const TextTable& result = tables_.result.table();
@@ -175,7 +179,11 @@ void ReportSectionWriter::Impl::write(std::string_view name, int result_row,
   out_.append(kLineEnd);
   write_extreme("MIN.(ms):\t", text_of(result.cell(result_row, result_column::kMin)));
   write_extreme("MAX.(ms):\t", text_of(result.cell(result_row, result_column::kMax)));
-  if (options_.distribution) write_distribution(distribution_rows, type);
+  if (options_.distribution) {
+    read_failed_ = !tables_.result_dev.load_rows(name, section_) || read_failed_;
+    const auto [begin, end] = distribution_run(name, result_rows, occurrence);
+    write_distribution(begin, end, type);
+  }
   out_.append(59, '-').append(kLineEnd).append(kLineEnd);
   flush(0);
 }
@@ -218,14 +226,13 @@ void ReportSectionWriter::Impl::write_detail(std::string& out, const std::string
 // One pass over the specification's distribution rows: the largest interval
 // value gives the intervals shown, and each row goes to the interval whose
 // upper bound equals its value exactly (20 and 20.0 alike), in file order.
-void ReportSectionWriter::Impl::write_distribution(std::span<const int> rows,
-                                                   std::string_view type) {
+void ReportSectionWriter::Impl::write_distribution(size_t begin, size_t end, std::string_view type) {
   static const std::string kCaption = to_cp1250("ELOSZLÁSOK(db):\r\n");
   out_.append(kCaption);
-  const TextTable& dev = tables_.result_dev.table();
 
   int top = 0;
-  for (int row : rows) top = std::max(top, truncated(read_number(text_of(dev.cell(row, distribution_column::kInterval)))));
+  for (size_t row = begin; row < end; ++row)
+    top = std::max(top, truncated(read_number(text_of(section_.interval[row]))));
   const long long last_bound = top - top % kIntervalWidth;
 
   // Every row that some shown interval counts, its detail lines rendered in
@@ -235,10 +242,8 @@ void ReportSectionWriter::Impl::write_distribution(std::span<const int> rows,
   // are then copied in interval order.
   counted_.clear();
   rendered_.clear();
-  int interval_column = dev.column_index(kDistributionTable.name(distribution_column::kInterval));
-  for (int row : rows) {
-    if (interval_column == 0) break;
-    FieldText field = dev.cell(row, interval_column);
+  for (size_t row = begin; row < end; ++row) {
+    const FieldText field = section_.interval_by_name[row];
     if (!field) continue;
     double bound = read_number(*field);
     if (bound < kIntervalWidth || bound > static_cast<double>(last_bound)) continue;
@@ -247,7 +252,7 @@ void ReportSectionWriter::Impl::write_distribution(std::span<const int> rows,
     hit.interval = static_cast<long long>(bound) / kIntervalWidth;
     if (!options_.details) continue;
     hit.begin = rendered_.size();
-    Occurrence occurrence = split_occurrence(text_of(dev.cell(row, distribution_column::kOccurrence)));
+    Occurrence occurrence = split_occurrence(text_of(section_.occurrence[row]));
     write_details(rendered_, occurrence, find_details(occurrence), distribution_marks(type, occurrence.value));
     hit.end = rendered_.size();
   }
@@ -276,7 +281,9 @@ ReportSectionWriter::~ReportSectionWriter() = default;
 void ReportSectionWriter::write(std::string_view name, size_t occurrence) {
   std::span<const int> rows = tables_.result.rows(name);
   if (occurrence >= rows.size()) return;
-  impl_->write(name, rows[occurrence], impl_->distribution_run(name, rows, occurrence));
+  impl_->write(name, rows, occurrence);
 }
+
+bool ReportSectionWriter::read_failed() const { return impl_->read_failed(); }
 
 }  // namespace zor

@@ -21,6 +21,9 @@ class ReportSectionWriter {
   // `name`, with its own run of distribution rows; nothing when the result
   // table has no such row.
   void write(std::string_view name, size_t occurrence);
+  // Whether a distribution could no longer be read, so that a section lacks
+  // rows it should show.
+  bool read_failed() const;
 
  private:
   class Impl;

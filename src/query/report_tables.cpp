@@ -46,10 +46,10 @@ bool ReportTables::load(const OutputNames& names) {
   constexpr int kSentenceColumns = std::max(sentence_column::kNumber, sentence_column::kSounds);
   constexpr int kWordColumns = std::max(word_column::kNumber, word_column::kSounds);
   constexpr int kSoundColumns = std::max(sound_column::kNumber, sound_column::kSymbol);
-  // The distribution is the largest table by far: it loads on a second core
-  // while the others load on this one.
+  // The distribution is the largest table by far: it is read through on a
+  // second core while the others load on this one.
   std::future<bool> distribution = std::async(std::launch::async, [&] {
-    return result_dev.load(names.result_dev, kDistributionTable.name(distribution_column::kName));
+    return result_dev.open(names.result_dev, kDistributionTable.name(distribution_column::kName));
   });
   bool loaded = sentences.load(names.sentences, kSentenceTable.name(sentence_column::kNumber),
                                sentence_column::kSounds, kSentenceColumns);
@@ -77,7 +77,7 @@ std::string ReportTables::missing_columns(const OutputNames& names) const {
                                      column_range(1, kResultTable.column_count()), names.result);
   if (message.empty())
     message = missing_column_message(
-        result_dev.table(), kDistributionTable,
+        result_dev.column_names(), kDistributionTable,
         {distribution_column::kName, distribution_column::kInterval,
          distribution_column::kOccurrence},
         names.result_dev);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "corpus/output_names.h"
+#include "query/distribution_file.h"
 #include "tables/text_key_index.h"
 #include "tables/text_table.h"
 
@@ -52,7 +53,7 @@ struct ReportTables {
   KeyedTable words;       // keyed by SZO_SORSZ
   KeyedTable sounds;      // keyed by HANG_SORSZ
   KeyedTable result;      // keyed by EREDMENY_SPECNEV
-  KeyedTable result_dev;  // keyed by EREDMENYSZ_SPECNEV
+  DistributionFile result_dev;  // keyed by EREDMENYSZ_SPECNEV
 
   // Every table is attempted; false when any of them cannot be loaded.
   bool load(const OutputNames& names);

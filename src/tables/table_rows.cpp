@@ -89,12 +89,14 @@ bool TableFileRows::open(std::string_view path) {
   if (at_end_) failed_ = std::ferror(file_) != 0;
   const size_t data_begin = parse_header(header.data(), header.size(), separator_, names_);
   carried_.append(std::string_view(header.data() + data_begin, header.size() - data_begin));
+  carried_offset_ = data_begin;
   parser_.emplace(separator_, std::min<size_t>(names_.size(), TextTable::kMaxStoredColumns));
   reader_ = std::thread([this] { read_batches(); });
   return true;
 }
 
 bool TableFileRows::fill(Batch& batch) {
+  batch.file_offset = carried_offset_;
   batch.bytes.resize_for_overwrite(0);
   batch.bytes.append(std::string_view(carried_.data(), carried_.size()));
   batch.row_begins.clear();
@@ -121,6 +123,7 @@ bool TableFileRows::fill(Batch& batch) {
   }
   carried_.resize_for_overwrite(0);
   carried_.append(std::string_view(bytes + whole_end, batch.bytes.size() - whole_end));
+  carried_offset_ += whole_end;
   return !at_end_;
 }
 
@@ -185,6 +188,7 @@ bool TableFileRows::next() {
     }
   }
   const Batch& batch = *current_;
+  row_offset_ = batch.file_offset + batch.row_begins[current_row_];
   const char* const text = batch.bytes.data() + batch.row_begins[current_row_];
   std::uint64_t begin = 0;
   for (size_t e = batch.row_ends_begins[current_row_]; e < batch.row_ends_begins[current_row_ + 1]; ++e) {

@@ -76,6 +76,8 @@ class TableFileRows : public TableRows {
   // Known from the first slice on: the file's size over the bytes per row
   // of its first slice, and a little more.
   size_t estimated_rows() const override { return estimated_rows_; }
+  // Where in the file the current row begins.
+  std::uint64_t row_offset() const { return row_offset_; }
   // After the last row: whether reading the file failed, so that the rows
   // read were not all.
   bool failed() const { return failed_; }
@@ -83,6 +85,7 @@ class TableFileRows : public TableRows {
  private:
   // The whole rows of one slice, unescaped in place.
   struct Batch {
+    std::uint64_t file_offset = 0;  // of bytes[0]
     TextBuffer bytes;
     std::vector<std::uint64_t> row_begins;  // in bytes
     std::vector<size_t> row_ends_begins;    // in ends, one more at the end
@@ -103,6 +106,7 @@ class TableFileRows : public TableRows {
   std::FILE* file_ = nullptr;
   std::optional<RowParser> parser_;
   TextBuffer carried_;  // the start of a row the last slice cut
+  std::uint64_t carried_offset_ = 0;
   bool at_end_ = false;
   std::vector<std::uint64_t> row_ends_;
 
@@ -117,6 +121,7 @@ class TableFileRows : public TableRows {
   std::unique_ptr<Batch> current_;
   size_t current_row_ = 0;
   std::uint64_t file_bytes_ = 0;
+  std::uint64_t row_offset_ = 0;
   size_t estimated_rows_ = 0;
 };
 
