@@ -82,14 +82,19 @@ struct DetailTexts {
   std::optional<std::string_view> sound;
 };
 
-// A hit a distribution counts, with where its detail lines lie among the
-// rendered ones.
+// A hit a distribution counts: its interval and its row in the section.
 struct CountedHit {
+  long long interval = 0;
+  size_t row = 0;
+};
+
+// Where a counted hit's detail lines lie among the rendered ones.
+struct RenderedHit {
   long long interval = 0;
   size_t begin = 0, end = 0;
 };
 
-std::optional<std::string_view> detail_of(const KeyedTable& table, std::string_view number) {
+std::optional<std::string_view> detail_of(const DetailIndex& table, std::string_view number) {
   if (number.empty()) return std::nullopt;
   return table.detail(number);
 }
@@ -132,8 +137,9 @@ class ReportSectionWriter::Impl {
   // A distribution's working memory, kept from one section to the next:
   // allocated afresh, its pages would be cleared for every section again.
   std::vector<CountedHit> counted_;
-  // The detail lines of the counted hits, rendered in file order.
+  std::vector<int> tallies_;  // by interval
   std::string rendered_;
+  std::vector<RenderedHit> pieces_;
   // For names that several result rows share: where each one's run of
   // distribution rows begins, by name.
   std::unordered_map<std::string, std::vector<size_t>> run_starts_;
@@ -235,40 +241,54 @@ void ReportSectionWriter::Impl::write_distribution(size_t begin, size_t end, std
     top = std::max(top, truncated(read_number(text_of(section_.interval[row]))));
   const long long last_bound = top - top % kIntervalWidth;
 
-  // Every row that some shown interval counts, its detail lines rendered in
-  // file order, where the rows and their sound and word numbers rise, so
-  // that the reading walks the tables forwards; in interval order it would
-  // jump about in them, a cache miss at every step. Only the rendered lines
-  // are then copied in interval order.
+  // Every row that some shown interval counts, in file order.
   counted_.clear();
-  rendered_.clear();
   for (size_t row = begin; row < end; ++row) {
     const FieldText field = section_.interval_by_name[row];
     if (!field) continue;
     double bound = read_number(*field);
     if (bound < kIntervalWidth || bound > static_cast<double>(last_bound)) continue;
     if (bound != std::floor(bound) || std::fmod(bound, kIntervalWidth) != 0) continue;
-    CountedHit& hit = counted_.emplace_back();
-    hit.interval = static_cast<long long>(bound) / kIntervalWidth;
-    if (!options_.details) continue;
-    hit.begin = rendered_.size();
-    Occurrence occurrence = split_occurrence(text_of(section_.occurrence[row]));
-    write_details(rendered_, occurrence, find_details(occurrence), distribution_marks(type, occurrence.value));
-    hit.end = rendered_.size();
+    counted_.push_back({static_cast<long long>(bound) / kIntervalWidth, row});
   }
-  std::stable_sort(counted_.begin(), counted_.end(),
-                   [](const CountedHit& a, const CountedHit& b) { return a.interval < b.interval; });
+  const long long intervals = last_bound / kIntervalWidth;
+  tallies_.assign(static_cast<size_t>(std::max(intervals, 0LL)) + 1, 0);
+  for (const CountedHit& hit : counted_) ++tallies_[static_cast<size_t>(hit.interval)];
 
-  auto next = counted_.begin();
-  for (long long interval = 1; interval * kIntervalWidth <= last_bound; ++interval) {
-    int tally = 0;
-    for (; next != counted_.end() && next->interval == interval; ++next) {
-      ++tally;
-      out_.append(rendered_, next->begin, next->end - next->begin);
+  // The detail lines go out in interval order. They are rendered in file
+  // order, where the rows and their sound and word numbers rise and the
+  // look-ups walk the tables forwards (in interval order they would jump
+  // about, a cache miss at every step), a range of intervals at a time, so
+  // that a large distribution is never rendered whole.
+  constexpr size_t kHitsAtATime = size_t{1} << 17;
+  for (long long first = 1; first <= intervals;) {
+    long long last = first;
+    for (size_t hits = tallies_[static_cast<size_t>(first)];
+         last < intervals && hits + tallies_[static_cast<size_t>(last + 1)] <= kHitsAtATime;)
+      hits += tallies_[static_cast<size_t>(++last)];
+    rendered_.clear();
+    pieces_.clear();
+    if (options_.details) {
+      for (const CountedHit& hit : counted_) {
+        if (hit.interval < first || hit.interval > last) continue;
+        const size_t start = rendered_.size();
+        const Occurrence occurrence = split_occurrence(text_of(section_.occurrence[hit.row]));
+        write_details(rendered_, occurrence, find_details(occurrence), distribution_marks(type, occurrence.value));
+        pieces_.push_back({hit.interval, start, rendered_.size()});
+      }
+      std::stable_sort(pieces_.begin(), pieces_.end(),
+                       [](const RenderedHit& a, const RenderedHit& b) { return a.interval < b.interval; });
+    }
+    auto piece = pieces_.begin();
+    for (long long interval = first; interval <= last; ++interval) {
+      for (; piece != pieces_.end() && piece->interval == interval; ++piece) {
+        out_.append(rendered_, piece->begin, piece->end - piece->begin);
+        flush(kPieceSize);
+      }
+      append_interval_line(out_, interval * kIntervalWidth, tallies_[static_cast<size_t>(interval)]);
       flush(kPieceSize);
     }
-    append_interval_line(out_, interval * kIntervalWidth, tally);
-    flush(kPieceSize);
+    first = last + 1;
   }
 }
 

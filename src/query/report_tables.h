@@ -5,53 +5,65 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "corpus/output_names.h"
 #include "query/distribution_file.h"
+#include "query/text_ids.h"
 #include "tables/text_key_index.h"
 #include "tables/text_table.h"
 
 namespace zor {
 
-// A loaded table with an exact-match index on one column named by its header,
-// and optionally the texts of one more column, the detail a report prints.
+// A loaded table with an exact-match index on one column named by its header.
 class KeyedTable {
  public:
   KeyedTable() = default;
   KeyedTable(const KeyedTable&) = delete;
   KeyedTable& operator=(const KeyedTable&) = delete;
 
-  // Loads with the tab separator and indexes the first column named `key`;
-  // `detail_column` > 0 makes detail() read that column. `stored_columns` > 0
-  // keeps only that many first columns. False when the file cannot be opened.
-  bool load(std::string_view path, std::string_view key, int detail_column = 0,
-            int stored_columns = 0);
-
+  // Loads with the tab separator and indexes the first column named `key`.
+  // False when the file cannot be opened.
+  bool load(std::string_view path, std::string_view key);
   // The rows whose key field equals the value, in file order.
   std::span<const int> rows(std::string_view value) const;
-  // The detail column of the first such row; nullopt when no row has the
-  // value. A matching row whose field is missing gives the empty text.
-  std::optional<std::string_view> detail(std::string_view value) const;
-
   const TextTable& table() const { return table_; }
 
  private:
-  void gather_details(int column);
-
   TextTable table_;
   std::optional<ExactIndex> index_;  // none when the key column is missing
-  // The report reaches rows in no useful order: one small id per row into a
-  // few distinct texts keeps most look-ups inside the cache.
-  std::vector<std::uint32_t> detail_ids_;  // by row - 1
-  TextKeyIndex detail_texts_;
+};
+
+// The detail column of a corpus table by its key column, the table read
+// through once: the report looks up the sentence, word and sound of every
+// hit, and keeps no more of a table than each row's detail.
+class DetailIndex {
+ public:
+  // Reads with the tab separator; the first column named `key` is the key.
+  // False when the file cannot be opened or read.
+  bool load(const std::string& path, std::string_view key, int detail_column);
+  const std::vector<std::string>& column_names() const { return names_; }
+  // The detail of the first row whose key field equals the value; nullopt
+  // when no row has it. A matching row whose detail is missing gives "".
+  std::optional<std::string_view> detail(std::string_view value) const;
+
+ private:
+  std::vector<std::string> names_;
+  TextIds details_;
+  std::vector<std::uint32_t> detail_of_row_;  // by row - 1
+  // Corpus tables number their rows 1, 2, 3, ... in the key column: while
+  // that holds, a look-up reads the number. Otherwise the keys are hashed.
+  bool row_numbered_ = true;
+  std::unordered_map<std::string, std::uint32_t> detail_of_key_;
 };
 
 struct ReportTables {
-  KeyedTable sentences;   // keyed by MONDAT_SORSZ
-  KeyedTable words;       // keyed by SZO_SORSZ
-  KeyedTable sounds;      // keyed by HANG_SORSZ
+  DetailIndex sentences;  // keyed by MONDAT_SORSZ
+  DetailIndex words;      // keyed by SZO_SORSZ
+  DetailIndex sounds;     // keyed by HANG_SORSZ
   KeyedTable result;      // keyed by EREDMENY_SPECNEV
   DistributionFile result_dev;  // keyed by EREDMENYSZ_SPECNEV
 

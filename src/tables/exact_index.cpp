@@ -5,18 +5,13 @@
 #include "tables/text_utils.h"
 
 namespace zor {
-namespace {
 
-// The number a text is the canonical decimal of (digits only, no leading
-// zero), or 0.
 int canonical_number(std::string_view text) {
   if (text.empty() || text.size() > 10 || text[0] < '1' || text[0] > '9') return 0;
   int number = 0;
   auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
   return error == std::errc() && end == text.data() + text.size() ? number : 0;
 }
-
-}  // namespace
 
 bool ExactIndex::holds_row_numbers(const TextTable& table, int column) {
   const int rows = table.row_count();

@@ -165,6 +165,10 @@ class ExactIndex {
   std::vector<int> rows_;               // the rows of each value, value after value
 };
 
+// The number a text is the canonical decimal of (digits only, no leading
+// zero, within int), or 0: how a key that numbers the rows is read.
+int canonical_number(std::string_view text);
+
 // The decimal reading of a field: leading white space, sign, digits, ".",
 // exponent; stops at the first byte that does not fit; no number gives 0.
 double read_number(std::string_view text);

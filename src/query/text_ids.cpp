@@ -1,0 +1,18 @@
+#include "query/text_ids.h"
+
+namespace zor {
+
+std::uint32_t TextIds::add(FieldText text) {
+  if (!text) return kMissing;
+  // Corpus columns repeat a few texts: nearly every call finds its text.
+  const std::uint32_t known = texts_.find(*text);
+  if (known != TextKeyIndex::kNone) return known + 1;
+  return texts_.insert(copies_.emplace_back(*text)).first + 1;
+}
+
+std::uint32_t TextIds::find(std::string_view text) const {
+  std::uint32_t index = texts_.find(text);
+  return index == TextKeyIndex::kNone ? kUnknownText : index + 1;
+}
+
+}  // namespace zor
