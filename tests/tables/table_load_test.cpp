@@ -114,6 +114,20 @@ TEST(StreamedRowsOf, ALoadedTableReadAsTheFile) {
   EXPECT_EQ(rows_text(rows), "A|B\n1|2\n3|~");
 }
 
+TEST(StreamedRowsOf, EachRowKnowsWhereItBeginsInTheFile) {
+  test::ScratchDir dir;
+  const std::string path = dir.file("table.txt");
+  const std::string bytes = "A\tB\r\n1\t2\r\nx\\\ny\t3\r\n\r\nlast";
+  test::write_bytes(path, bytes);
+  for (size_t slice : {1, 4, 1 << 16}) {
+    TableFileRows rows('\t', slice);
+    ASSERT_TRUE(rows.open(path));
+    std::vector<std::uint64_t> offsets;
+    while (rows.next()) offsets.push_back(rows.row_offset());
+    EXPECT_EQ(offsets, (std::vector<std::uint64_t>{5, 10, 18, 20})) << "slices of " << slice;
+  }
+}
+
 TEST(StreamedRowsOf, AFileThatCannotBeOpenedHasNoRows) {
   TableFileRows rows('\t');
   EXPECT_FALSE(rows.open("/nonexistent/table.txt"));
