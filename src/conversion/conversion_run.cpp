@@ -4,7 +4,9 @@
 #include <cerrno>
 #include <cstring>
 
+#include "conversion/file_set.h"
 #include "conversion/file_set_reader.h"
+#include "conversion/side_files.h"
 #include "conversion/phonetics.h"
 #include "conversion/table_row.h"
 #include "corpus/label_tree.h"
@@ -106,10 +108,15 @@ RunOutcome ConversionRun::run() {
   const std::string waiting = to_cp1250("Kis türelmet kérek...\n\n");
   bool cancelled = false;
   size_t converted = 0;
+  std::vector<FileSet> sets;
+  sets.reserve(input_.recordings.size());
+  for (const Recording& recording : input_.recordings)
+    sets.push_back(FileSet::of_recording(recording.directory + recording.file_name));
+  SideFilesAhead side_files(std::move(sets));
   for (size_t i = 0; i < input_.recordings.size(); ++i) {
     const Recording& recording = input_.recordings[i];
     std::string wav_path = recording.directory + recording.file_name;
-    SetResult result = reader_.open_set(wav_path);
+    SetResult result = reader_.open_set(wav_path, side_files.take());
     if (result != SetResult::opened) {
       std::string& list =
           result == SetResult::count_mismatch ? mismatch_list_ : open_failure_list_;

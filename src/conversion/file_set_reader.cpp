@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <filesystem>
 #include <system_error>
 
 #include "annotation/segmentation.h"
@@ -18,9 +17,6 @@ namespace {
 constexpr std::string_view kHeaderStart = "matrix";
 constexpr size_t kPitchHeaderSize = 36;
 constexpr size_t kPitchRecordSize = 5;
-// One sentence has a few thousand pitch marks; 64 MiB would hold 13 million.
-// A larger file is damaged or no pitch-mark file, and is not read into memory.
-constexpr std::uintmax_t kMaxPitchFileBytes = 64u << 20;
 constexpr std::uint32_t kPitchMagic = 0xFEFEBABA;
 constexpr unsigned kSoundBoundaryFlags = 0x0C;
 constexpr unsigned kWordBoundaryFlag = 0x10;
@@ -72,13 +68,7 @@ SetResult FileSetReader::fail(SetResult result, std::string_view problem_utf8) {
   return result;
 }
 
-bool FileSetReader::has_label_and_pitch_files(const FileSet& files) const {
-  std::error_code error;
-  return std::filesystem::exists(native_file_name(files.label_path), error) &&
-         std::filesystem::exists(native_file_name(files.pitch_path), error);
-}
-
-SetResult FileSetReader::read_textgrid_set(const FileSet& files, const std::string& textgrid_path) {
+SetResult FileSetReader::read_textgrid_set(const std::string& textgrid_path, const SideFile& text) {
   Segmentation segmentation;
   std::string reason;
   if (!read_segmentation(textgrid_path, annotation_.tiers, annotation_.symbols, segmentation, reason)) {
@@ -107,8 +97,8 @@ SetResult FileSetReader::read_textgrid_set(const FileSet& files, const std::stri
   for (size_t start : segmentation.word_starts) word_boundaries_.push_back(sounds[start].start);
   sound_count_ = static_cast<int>(sound_boundaries_.size());
 
-  std::vector<std::string> lines;
-  if (read_text_lines(files.text_path, lines)) {
+  if (text.read) {
+    std::vector<std::string> lines = split_text_lines(text.bytes);
     sentence_text_ = lines.empty() ? std::string() : std::move(lines.front());
   } else {
     // Without a text file the sentence is its words as the word tier writes them.
@@ -123,15 +113,17 @@ SetResult FileSetReader::read_textgrid_set(const FileSet& files, const std::stri
   return SetResult::opened;
 }
 
-SetResult FileSetReader::open_set(std::string_view wav_path) {
+SetResult FileSetReader::open_set(std::string_view wav_path, std::optional<SideFiles> read_ahead) {
   problem_.clear();
-  SetResult result = read_set(FileSet::of_recording(wav_path));
+  const FileSet files = FileSet::of_recording(wav_path);
+  SideFiles side = read_ahead ? std::move(*read_ahead) : read_side_files(files);
+  SetResult result = read_set(files, side);
   // The label lines are kept only for a set that is going to be read.
   if (result != SetResult::opened) close_set();
   return result;
 }
 
-SetResult FileSetReader::read_set(const FileSet& files) {
+SetResult FileSetReader::read_set(const FileSet& files, SideFiles& side) {
   current_.clear();
   previous_1_.clear();
   previous_2_.clear();
@@ -149,19 +141,19 @@ SetResult FileSetReader::read_set(const FileSet& files) {
   line_views_.clear();
   // A TextGrid stands in for the label and pitch-mark files only when they
   // are not both there.
-  if (!has_label_and_pitch_files(files)) {
+  if (!side.label_and_pitch_exist) {
     if (std::string textgrid = textgrid_finder_.find(files.wav_path); !textgrid.empty())
-      return read_textgrid_set(files, textgrid);
+      return read_textgrid_set(textgrid, side.text);
   }
-  InputError error;
-  if (!read_file_bytes(files.label_path, label_bytes_, kMaxInputBytes, &error)) {
+  if (!side.label.read) {
     return fail(SetResult::cannot_open,
-                "az .imf állomány nem nyitható meg (" + std::string(problem_words(error)) + ")");
+                "az .imf állomány nem nyitható meg (" + std::string(problem_words(side.label.error)) + ")");
   }
+  label_bytes_ = std::move(side.label.bytes);
   split_text_line_views(label_bytes_, line_views_);
   std::string_view header = line_views_.empty() ? std::string_view() : line_views_.front();
   if (SetResult result = read_label_header(header); result != SetResult::opened) return result;
-  if (SetResult marks = read_pitch_marks(files.pitch_path); marks != SetResult::opened) {
+  if (SetResult marks = read_pitch_marks(side.pitch); marks != SetResult::opened) {
     return marks;
   }
   // A corrupt file whose positions go backwards would give wrapped-around
@@ -180,7 +172,7 @@ SetResult FileSetReader::read_set(const FileSet& files) {
                 "az .imf állomány " + std::to_string(sound_count_) + " hangot ír, a .pit állományban " +
                     std::to_string(sound_boundaries_.size()) + " hanghatár van");
   }
-  read_sentence_text(files.text_path);
+  read_sentence_text(side.text);
   // Every sound is looked at up to seven times (itself, look-aheads,
   // neighbours): its fields are cut out once.
   for (size_t line = 1; line < line_views_.size(); ++line) {
@@ -205,17 +197,16 @@ SetResult FileSetReader::read_label_header(std::string_view header) {
   return SetResult::opened;
 }
 
-SetResult FileSetReader::read_pitch_marks(std::string_view path) {
+SetResult FileSetReader::read_pitch_marks(const SideFile& pitch) {
   constexpr std::string_view kTooLarge = "a .pit állomány túl nagy (64 MiB fölött)";
-  std::string bytes;
-  InputError input_error;
-  if (!read_file_bytes(path, bytes, kMaxPitchFileBytes, &input_error)) {
-    if (input_error.problem == InputProblem::too_large) {
+  if (!pitch.read) {
+    if (pitch.error.problem == InputProblem::too_large) {
       return fail(SetResult::bad_pitch_records, kTooLarge);
     }
     return fail(SetResult::cannot_open,
-                "a .pit állomány nem nyitható meg (" + std::string(problem_words(input_error)) + ")");
+                "a .pit állomány nem nyitható meg (" + std::string(problem_words(pitch.error)) + ")");
   }
+  const std::string& bytes = pitch.bytes;
   if (bytes.size() < kPitchHeaderSize) {
     return fail(SetResult::bad_pitch_records, "a .pit állomány rövidebb a 36 bájtos fejlécnél");
   }
@@ -238,10 +229,11 @@ SetResult FileSetReader::read_pitch_marks(std::string_view path) {
   return SetResult::opened;
 }
 
-void FileSetReader::read_sentence_text(std::string_view path) {
+void FileSetReader::read_sentence_text(const SideFile& text) {
   sentence_text_.clear();
-  std::vector<std::string> lines;
-  if (read_text_lines(path, lines) && !lines.empty()) sentence_text_ = std::move(lines.front());
+  if (!text.read) return;
+  std::vector<std::string> lines = split_text_lines(text.bytes);
+  if (!lines.empty()) sentence_text_ = std::move(lines.front());
 }
 
 void FileSetReader::close_set() {

@@ -7,11 +7,13 @@
 // reader checks the set, then hands out the sounds one at a time with
 // everything the conversion writes about each. One reader serves a whole run.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "conversion/annotation_options.h"
+#include "conversion/side_files.h"
 #include "conversion/textgrid_finder.h"
 
 namespace zor {
@@ -37,8 +39,9 @@ class FileSetReader {
   // How TextGrid sets are read: their tiers and symbols.
   void set_annotation(AnnotationOptions options) { annotation_ = std::move(options); }
 
-  // Call close_set afterwards whatever the result.
-  SetResult open_set(std::string_view wav_path);
+  // Call close_set afterwards whatever the result. The set's side files are
+  // read now unless they have been read ahead.
+  SetResult open_set(std::string_view wav_path, std::optional<SideFiles> read_ahead = std::nullopt);
   // Why the last open_set failed: which side file and which check, in the
   // wizard's language (Windows-1250); "" after a set that opened.
   const std::string& problem() const { return problem_; }
@@ -74,13 +77,12 @@ class FileSetReader {
   int header_sound_count() const { return sound_count_; }
 
  private:
-  SetResult read_set(const FileSet& files);
+  SetResult read_set(const FileSet& files, SideFiles& side);
   SetResult fail(SetResult result, std::string_view problem_utf8);
-  bool has_label_and_pitch_files(const FileSet& files) const;
-  SetResult read_textgrid_set(const FileSet& files, const std::string& textgrid_path);
+  SetResult read_textgrid_set(const std::string& textgrid_path, const SideFile& text);
   SetResult read_label_header(std::string_view header);
-  SetResult read_pitch_marks(std::string_view path);
-  void read_sentence_text(std::string_view path);
+  SetResult read_pitch_marks(const SideFile& pitch);
+  void read_sentence_text(const SideFile& text);
   bool begins_word(int sound_index, int word_index) const;
   // Where the last look-ahead of one test stopped. A scan that starts
   // further on but not past that line stops there too, so a word is scanned
