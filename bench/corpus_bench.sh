@@ -60,7 +60,7 @@ best() { best_run "$@" | cut -d' ' -f1; }
 dd_copy() {
   local file
   for file in "$@"; do dd if="$file" of="$work/copy/$(basename "$file")" bs=4M status=none; done
-  rm -f "$work/copy"/*
+  for file in "$@"; do rm -f "$work/copy/$(basename "$file")"; done
 }
 
 # A corpus is far more files than a command line holds.

@@ -13,7 +13,12 @@ namespace {
 constexpr std::string_view kBinaryMark = "ooBinaryFile";
 constexpr std::string_view kClass = "TextGrid";
 
-bool read_body(GridSource& source, TextGrid& grid, std::string& reason) {
+// The object whose class name has been read: a TextGrid's body, or nothing.
+bool read_object(GridSource& source, const std::string& class_name, TextGrid& grid, std::string& reason) {
+  if (class_name != kClass) {
+    reason = "nem TextGrid, hanem " + quote_text(class_name);
+    return false;
+  }
   TextGrid result;
   if (!read_grid_body(source, result, reason)) return false;
   grid = std::move(result);
@@ -27,11 +32,7 @@ bool parse_binary(std::string_view bytes, TextGrid& grid, std::string& reason) {
     reason = source.problem();
     return false;
   }
-  if (name != kClass) {
-    reason = "nem TextGrid, hanem " + quote_text(name);
-    return false;
-  }
-  return read_body(source, grid, reason);
+  return read_object(source, name, grid, reason);
 }
 
 bool parse_text(std::string_view bytes, TextGrid& grid, std::string& reason) {
@@ -48,11 +49,7 @@ bool parse_text(std::string_view bytes, TextGrid& grid, std::string& reason) {
     reason = source.problem();
     return false;
   }
-  if (name != kClass) {
-    reason = "nem TextGrid, hanem " + quote_text(name);
-    return false;
-  }
-  return read_body(source, grid, reason);
+  return read_object(source, name, grid, reason);
 }
 
 }  // namespace

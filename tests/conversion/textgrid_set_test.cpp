@@ -9,6 +9,7 @@
 #include "platform/encoding.h"
 #include "platform/paths.h"
 #include "support/fake_host.h"
+#include "support/generated_words.h"
 #include "support/test_files.h"
 
 namespace zor {
@@ -17,13 +18,7 @@ namespace {
 using test::read_bytes;
 using test::ScratchDir;
 
-gen::Word word(std::vector<std::pair<std::string, std::uint32_t>> sounds, bool starts_word = true) {
-  gen::Word result;
-  for (auto& [label, samples] : sounds)
-    result.sounds.push_back({label, label.size() > 1 ? "200" : "100", samples, false});
-  result.starts_word = starts_word;
-  return result;
-}
+using test::word;
 
 // "Ő almát hoz, kk." between pauses: long vowels, a long consonant, a pause
 // word inside, and a closing pause that is no word of its own.

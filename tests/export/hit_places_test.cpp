@@ -14,6 +14,7 @@
 #include "gen/recording_files.h"
 #include "platform/paths.h"
 #include "support/fake_host.h"
+#include "support/generated_words.h"
 #include "support/test_files.h"
 
 namespace zor {
@@ -21,13 +22,7 @@ namespace {
 
 using test::ScratchDir;
 
-gen::Word word(std::vector<std::pair<std::string, std::uint32_t>> sounds, bool starts_word = true) {
-  gen::Word result;
-  for (auto& [label, samples] : sounds)
-    result.sounds.push_back({label, label.size() > 1 ? "200" : "100", samples, false});
-  result.starts_word = starts_word;
-  return result;
-}
+using test::word;
 
 class HitPlacesTest : public testing::Test {
  protected:

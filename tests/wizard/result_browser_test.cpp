@@ -20,6 +20,7 @@
 #include "platform/paths.h"
 #include "query/query_run.h"
 #include "support/fake_host.h"
+#include "support/generated_words.h"
 #include "support/test_files.h"
 #include "wizard/fake_user_dialogs.h"
 #include "wizard/result_browser.h"
@@ -35,12 +36,7 @@ using gui::ResultBrowserModel;
 
 constexpr std::uint32_t kFramesA = 11000;  // the closing pause ends at 10705
 
-gen::Word word(std::vector<std::pair<std::string, std::uint32_t>> sounds, bool starts_word = true) {
-  gen::Word result;
-  for (auto& [label, samples] : sounds) result.sounds.push_back({label, "100", samples, false});
-  result.starts_word = starts_word;
-  return result;
-}
+using test::word;
 
 class ResultBrowserTest : public testing::Test {
  protected:
