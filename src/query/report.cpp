@@ -69,6 +69,7 @@ RunOutcome write_report(const std::vector<ReportEntry>& entries, ReportOptions o
   }
 
   progress.close();
+  sections.finish();
   if (sections.read_failed()) {
     report.discard();
     host.show_message(to_cp1250("Sikertelen fájlnyitás"));

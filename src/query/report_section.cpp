@@ -13,6 +13,7 @@
 
 #include "corpus/table_layout.h"
 #include "platform/encoding.h"
+#include "platform/piece_writer.h"
 #include "tables/text_utils.h"
 
 namespace zor {
@@ -104,18 +105,19 @@ std::optional<std::string_view> detail_of(const DetailIndex& table, std::string_
 class ReportSectionWriter::Impl {
  public:
   Impl(const ReportTables& tables, ReportOptions options, TextFileWriter& report)
-      : tables_(tables), options_(options), report_(report) {}
+      : tables_(tables), options_(options), file_pieces_(report) {}
 
   void write(std::string_view name, std::span<const int> result_rows, size_t occurrence);
   bool read_failed() const { return read_failed_; }
+  void finish() { file_pieces_.finish(); }
 
 
  private:
-  // A distribution can be long: the text goes to the file in pieces.
+  // A distribution can be long: the text goes to the file in pieces, written
+  // while the next ones are made.
   void flush(size_t at_least) {
     if (out_.size() < at_least) return;
-    report_.write_crlf_text(out_);
-    out_.clear();
+    out_ = file_pieces_.write(std::move(out_));
   }
 
   void write_extreme(const std::string& caption, std::string_view occurrence_text);
@@ -132,7 +134,7 @@ class ReportSectionWriter::Impl {
 
   const ReportTables& tables_;
   ReportOptions options_;
-  TextFileWriter& report_;
+  PieceWriter file_pieces_;
   std::string out_;
   // A distribution's working memory, kept from one section to the next:
   // allocated afresh, its pages would be cleared for every section again.
@@ -305,5 +307,7 @@ void ReportSectionWriter::write(std::string_view name, size_t occurrence) {
 }
 
 bool ReportSectionWriter::read_failed() const { return impl_->read_failed(); }
+
+void ReportSectionWriter::finish() { impl_->finish(); }
 
 }  // namespace zor

@@ -11,7 +11,8 @@
 
 namespace zor {
 
-// Writes the sections of one report, one specification at a time.
+// Writes the sections of one report, one specification at a time, into the
+// file on a thread of its own.
 class ReportSectionWriter {
  public:
   ReportSectionWriter(const ReportTables& tables, ReportOptions options, TextFileWriter& report);
@@ -21,6 +22,9 @@ class ReportSectionWriter {
   // `name`, with its own run of distribution rows; nothing when the result
   // table has no such row.
   void write(std::string_view name, size_t occurrence);
+  // Returns when everything written so far is in the file; call it before
+  // the file is closed.
+  void finish();
   // Whether a distribution could no longer be read, so that a section lacks
   // rows it should show.
   bool read_failed() const;
