@@ -78,7 +78,7 @@ bool DistributionFile::load_rows(std::string_view name, DistributionRows& rows) 
   if (file) std::fclose(file);
 
   const int interval_column = distribution_column::kInterval;
-  const int named_interval_column = column_index(kDistributionTable.name(interval_column));
+  const int named_interval_column = column_number(names_, kDistributionTable.name(interval_column));
   const int occurrence_column = distribution_column::kOccurrence;
   const RowParser parser('\t', std::min<size_t>(names_.size(), TextTable::kMaxStoredColumns));
   char* const bytes = rows.bytes.data();
@@ -97,12 +97,6 @@ bool DistributionFile::load_rows(std::string_view name, DistributionRows& rows) 
     rows.occurrence.push_back(field(occurrence_column));
   }
   return read;
-}
-
-int DistributionFile::column_index(std::string_view name) const {
-  for (size_t c = 0; c < names_.size(); ++c)
-    if (names_[c] == name) return static_cast<int>(c + 1);
-  return 0;
 }
 
 }  // namespace zor

@@ -43,7 +43,6 @@ class DistributionFile {
     std::uint64_t end = 0;  // kToTheEnd for the file's last row
   };
   static constexpr std::uint64_t kToTheEnd = UINT64_MAX;
-  int column_index(std::string_view name) const;
 
   std::string path_;
   std::vector<std::string> names_;

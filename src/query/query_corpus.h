@@ -12,10 +12,9 @@
 
 #include "corpus/table_layout.h"
 #include "query/hit_numbers.h"
-#include "query/text_ids.h"
 #include "query/query_texts.h"
+#include "query/text_ids.h"
 #include "tables/table_rows.h"
-#include "tables/text_key_index.h"
 #include "tables/text_table.h"
 
 namespace zor {

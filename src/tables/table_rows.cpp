@@ -8,17 +8,10 @@
 
 #include "platform/encoding.h"
 #include "platform/file_io.h"
-#include "tables/text_utils.h"
 
 namespace zor {
 
-int TableRows::column_index(std::string_view name) const {
-  name = up_to_zero(name);
-  const std::vector<std::string>& names = column_names();
-  for (size_t c = 0; c < names.size(); ++c)
-    if (names[c] == name) return static_cast<int>(c + 1);
-  return 0;
-}
+int TableRows::column_index(std::string_view name) const { return column_number(column_names(), name); }
 
 bool LoadedTableRows::next() {
   fields_.clear();

@@ -43,12 +43,14 @@ bool TextTable::is_empty() const { return rows_.empty(); }
 int TextTable::row_count() const { return rows_count(); }
 int TextTable::column_count() const { return static_cast<int>(column_names_.size()); }
 
-int TextTable::column_index(std::string_view name) const {
+int column_number(const std::vector<std::string>& names, std::string_view name) {
   name = up_to_zero(name);
-  for (size_t c = 0; c < column_names_.size(); ++c)
-    if (column_names_[c] == name) return static_cast<int>(c + 1);
+  for (size_t c = 0; c < names.size(); ++c)
+    if (names[c] == name) return static_cast<int>(c + 1);
   return 0;
 }
+
+int TextTable::column_index(std::string_view name) const { return column_number(column_names_, name); }
 
 std::string_view TextTable::column_name(int column) const {
   if (column < 1 || column > column_count()) return {};

@@ -165,6 +165,10 @@ class ExactIndex {
   std::vector<int> rows_;               // the rows of each value, value after value
 };
 
+// 1-based number of the first of the names equal to `name` (cut at its
+// first zero byte), 0 when there is none.
+int column_number(const std::vector<std::string>& names, std::string_view name);
+
 // The number a text is the canonical decimal of (digits only, no leading
 // zero, within int), or 0: how a key that numbers the rows is read.
 int canonical_number(std::string_view text);
