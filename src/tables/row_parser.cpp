@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "tables/byte_masks.h"
 #include "tables/text_utils.h"
 
 namespace zor {
@@ -27,15 +28,23 @@ std::string unescape_name(std::string_view raw) {
 }
 
 // Moves bytes to the same place or an earlier one. Most runs are a field of a
-// few bytes, for which a library call costs more than the copy.
+// few bytes, for which a library call costs more than the copy: every byte is
+// loaded before any is stored, so the bytes may overlap.
 void move_forward(const char* from, char* to, size_t count) {
   if (from == to) return;
-  constexpr size_t kShort = 16;
-  if (count > kShort) {
-    std::memmove(to, from, count);
-    return;
-  }
-  for (size_t i = 0; i < count; ++i) to[i] = from[i];
+  auto move_ends = [&](auto word) {
+    constexpr size_t kWidth = sizeof word;
+    decltype(word) head, tail;
+    std::memcpy(&head, from, kWidth);
+    std::memcpy(&tail, from + count - kWidth, kWidth);
+    std::memcpy(to, &head, kWidth);
+    std::memcpy(to + count - kWidth, &tail, kWidth);
+  };
+  if (count > 16) std::memmove(to, from, count);
+  else if (count >= 8) move_ends(std::uint64_t{});
+  else if (count >= 4) move_ends(std::uint32_t{});
+  else if (count >= 2) move_ends(std::uint16_t{});
+  else if (count == 1) *to = *from;
 }
 
 }  // namespace
@@ -78,12 +87,52 @@ size_t RowParser::plain_run_end(const char* in, size_t at, size_t size) const {
   return at;
 }
 
-RowParser::RowParser(char separator, size_t kept_columns) : separator_(separator), kept_(kept_columns) {
+RowParser::RowParser(char separator, size_t kept_columns)
+    : separator_(separator),
+      kept_(kept_columns),
+      plain_rows_(kept_columns > 0 && separator != '\n' && separator != '\r' && separator != '\\' &&
+                  separator != '\0') {
   for (char c : {'\n', '\r', '\\', '\0', separator}) special_[static_cast<unsigned char>(c)] = true;
+}
+
+bool RowParser::parse_plain(const char* in, size_t& at, size_t size, char* out, size_t& written,
+                            std::vector<std::uint64_t>& ends) const {
+  // First the places of the kept fields' separators and of the LF, so that
+  // a row found not plain has nothing moved yet.
+  const size_t begin = at;
+  size_t lf = size;
+  for (size_t block = begin; lf == size; block += kMaskBlock) {
+    if (block + kMaskBlock > size) return false;  // the last bytes: the careful reading's
+    const ByteMasks masks = byte_masks(in + block, separator_);
+    const std::uint32_t before_lf = masks.lfs != 0 ? (masks.lfs & (~masks.lfs + 1)) - 1 : 0xFFFFu;
+    if (const std::uint32_t escapes = masks.escapes & before_lf) {
+      // Only the CR of the row's closing CR LF may stand among them.
+      const size_t first = block + static_cast<size_t>(std::countr_zero(escapes));
+      if ((escapes & (escapes - 1)) != 0 || !is_dropped_cr(in, first, size)) return false;
+    }
+    for (std::uint32_t separators = masks.separators & before_lf; separators != 0 && ends.size() < kept_;
+         separators &= separators - 1)
+      ends.push_back(block + static_cast<size_t>(std::countr_zero(separators)) - begin);
+    if (masks.lfs != 0) lf = block + static_cast<size_t>(std::countr_zero(masks.lfs));
+  }
+  if (ends.size() < kept_) ends.push_back(lf - (lf > begin && in[lf - 1] == '\r' ? 1 : 0) - begin);
+  // Then the fields back to back: field k moves k separators' width down.
+  size_t field_begin = 0;
+  for (size_t k = 0; k < ends.size(); ++k) {
+    const size_t end = ends[k];
+    move_forward(in + begin + field_begin, out + written + field_begin - k, end - field_begin);
+    ends[k] = end - k;
+    field_begin = end + 1;
+  }
+  written += ends.back();
+  at = lf + 1;
+  return true;
 }
 
 RowParser::Row RowParser::parse(const char* in, size_t& at, size_t size, char* out, size_t& written,
                                 std::vector<std::uint64_t>& ends) const {
+  ends.clear();
+  if (plain_rows_ && parse_plain(in, at, size, out, written, ends)) return Row::complete;
   ends.clear();
   const size_t text_begin = written;
   size_t field_begin = written;

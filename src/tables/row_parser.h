@@ -38,6 +38,11 @@ class RowParser {
             std::vector<std::uint64_t>& ends) const;
 
  private:
+  // A row without a backslash, a zero byte or a CR other than its closing
+  // one, read from the separators' places alone. False, and nothing read or
+  // moved, for any other row.
+  bool parse_plain(const char* in, size_t& at, size_t size, char* out, size_t& written,
+                   std::vector<std::uint64_t>& ends) const;
   // Where the bytes from `at` on first hold a byte the rows treat apart.
   size_t plain_run_end(const char* in, size_t at, size_t size) const;
   bool is_dropped_cr(const char* in, size_t at, size_t size) const {
@@ -46,6 +51,7 @@ class RowParser {
 
   char separator_;
   size_t kept_;
+  bool plain_rows_;  // whether parse_plain can read a row: a separator no other rule takes, a kept column
   std::array<bool, 256> special_{};
 };
 
