@@ -15,7 +15,7 @@ std::uint32_t HitNumberStore::number_of(std::string_view text) {
   return number;
 }
 
-void HitNumberStore::add(FieldText sound, FieldText word, FieldText sentence) {
+void HitNumberStore::add(const FieldText& sound, const FieldText& word, const FieldText& sentence) {
   const std::array<std::string_view, 3> fields{sound.value_or(""), word.value_or(""), sentence.value_or("")};
   std::array<std::uint32_t, 3>& numbers = numbers_.emplace_back();
   for (size_t k = 0; k < 3; ++k) {

@@ -27,7 +27,7 @@ class HitNumberStore {
   };
 
   // The next row's fields; a missing field reads as "".
-  void add(FieldText sound, FieldText word, FieldText sentence);
+  void add(const FieldText& sound, const FieldText& word, const FieldText& sentence);
   void reserve(size_t rows) { numbers_.reserve(rows); }
   // The texts of a 0-based row, valid until `scratch` is used again.
   HitNumbers get(size_t row, Scratch& scratch) const;

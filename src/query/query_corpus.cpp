@@ -65,25 +65,23 @@ class LabelWindow {
 
   explicit LabelWindow(TextIds& ids) : ids_(ids) {}
 
-  std::uint32_t id(size_t place, FieldText text) {
-    Known& now = now_[place];
+  std::uint32_t id(size_t place, const FieldText& text) {
+    Known& now = rows_[now_][place];
     now.present = text.has_value();
-    if (!text) return now.id = ids_.add(text);
-    const Known* before = place + 1 < kPlaces ? &before_[place + 1] : nullptr;
-    now.text.assign(*text);
-    now.id = before && before->present && before->text == *text ? before->id : ids_.add(text);
+    const Known* before = place + 1 < kPlaces ? &rows_[now_ ^ 1][place + 1] : nullptr;
+    now.id = text && before && before->present && ids_.text(before->id) == *text ? before->id : ids_.add(text);
     return now.id;
   }
-  void next_row() { std::swap(now_, before_); }
+  void next_row() { now_ ^= 1; }
 
  private:
   struct Known {
     bool present = false;
-    std::string text;
     std::uint32_t id = TextIds::kMissing;
   };
   TextIds& ids_;
-  std::array<Known, kPlaces> now_, before_;
+  std::array<std::array<Known, kPlaces>, 2> rows_;  // this row's and the row before's, by turns
+  size_t now_ = 0;
 };
 
 // The place in the window of neighbour k.
@@ -126,7 +124,7 @@ void QueryCorpus::read_sounds(TableRows& sounds) {
     if (position_column > 0) facts.position = sound_positions_.add(sounds.cell(position_column));
     facts.labels = labels.id(LabelWindow::kOwnPlace, sounds.cell(sound_column::kLabels));
     for (int k = 0; k < kNeighbourCount; ++k) {
-      FieldText symbol = sounds.cell(sound_column::kNeighbourSymbol[k]);
+      const FieldText& symbol = sounds.cell(sound_column::kNeighbourSymbol[k]);
       if (symbol && !symbol->empty()) facts.neighbour_present |= static_cast<std::uint8_t>(1u << k);
       facts.neighbour_labels[k] = labels.id(window_place(k), sounds.cell(sound_column::kNeighbourLabels[k]));
     }

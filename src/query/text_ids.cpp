@@ -2,7 +2,7 @@
 
 namespace zor {
 
-std::uint32_t TextIds::add(FieldText text) {
+std::uint32_t TextIds::add(const FieldText& text) {
   if (!text) return kMissing;
   // Corpus columns repeat a few texts: nearly every call finds its text.
   const std::uint32_t known = texts_.find(*text);

@@ -18,7 +18,7 @@ class TextIds {
   static constexpr std::uint32_t kMissing = 0;
   static constexpr std::uint32_t kUnknownText = UINT32_MAX;
 
-  std::uint32_t add(FieldText text);
+  std::uint32_t add(const FieldText& text);
   std::uint32_t find(std::string_view text) const;
   size_t size() const { return texts_.size() + 1; }
   // The text of an id; the missing field reads as "".

@@ -33,11 +33,13 @@ class TableRows {
   // something of each row reserves room for them at once instead of
   // growing into it step by step.
   virtual size_t estimated_rows() const { return 0; }
-  // A field of the row (1-based); the view stays valid until next().
-  FieldText cell(int column) const {
-    return column >= 1 && static_cast<size_t>(column) <= fields_.size()
-               ? fields_[static_cast<size_t>(column - 1)]
-               : std::nullopt;
+  // A field of the row (1-based); the view stays valid until next(). A
+  // reference, as a copy of an optional view made field by field and read
+  // back whole stalls the processor in a loop over millions of rows.
+  const FieldText& cell(int column) const {
+    static const FieldText missing;
+    return column >= 1 && static_cast<size_t>(column) <= fields_.size() ? fields_[static_cast<size_t>(column - 1)]
+                                                                          : missing;
   }
 
  protected:
