@@ -1,5 +1,6 @@
 #include "query/result_writer.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string_view>
 
@@ -24,15 +25,6 @@ void ResultWriter::write_headers() {
   distribution_.write(kDistributionTable.header_line());
 }
 
-namespace {
-
-void append_number(std::string& out, std::int64_t number) {
-  char digits[24];
-  auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
-  out.append(digits, static_cast<size_t>(end - digits));
-}
-
-}  // namespace
 
 SpecificationHits::SpecificationHits(const Specification& spec, std::string buffer)
     : lines_(std::move(buffer)) {
@@ -43,17 +35,37 @@ SpecificationHits::SpecificationHits(const Specification& spec, std::string buff
   prefix_.push_back('\t');
 }
 
+char* SpecificationHits::room(size_t count) {
+  // A step at a time, not the whole capacity: the string's own growth keeps
+  // the reallocations few, and untouched capacity costs no memory.
+  constexpr size_t kStep = 64 * 1024;
+  if (used_ + count > lines_.size()) lines_.resize(used_ + count + kStep);
+  return lines_.data() + used_;
+}
+
+// Millions of lines: each is written in place, its numbers with an LF made
+// CR LF on the way.
 void SpecificationHits::add(const Hit& hit) {
   statistics_.add(hit);
-  lines_.append(prefix_);
-  append_number(lines_, interval_bound(hit.duration));
-  lines_.push_back('\t');
-  append_number(lines_, hit.duration);
-  for (std::string_view number : {hit.sound_number, hit.word_number, hit.sentence_number}) {
-    lines_.push_back(';');
-    append_crlf(lines_, number);
+  constexpr size_t kNumberDigits = 20;
+  const std::string_view numbers[] = {hit.sound_number, hit.word_number, hit.sentence_number};
+  size_t most = prefix_.size() + 2 * kNumberDigits + 1 + 2;
+  for (std::string_view number : numbers) most += 1 + 2 * number.size();
+  char* const begin = room(most);
+  char* at = std::copy(prefix_.begin(), prefix_.end(), begin);
+  at = std::to_chars(at, at + kNumberDigits, interval_bound(hit.duration)).ptr;
+  *at++ = '\t';
+  at = std::to_chars(at, at + kNumberDigits, hit.duration).ptr;
+  for (std::string_view number : numbers) {
+    *at++ = ';';
+    for (char c : number) {
+      if (c == '\n') *at++ = '\r';
+      *at++ = c;
+    }
   }
-  lines_.append("\r\n");
+  *at++ = '\r';
+  *at++ = '\n';
+  used_ += static_cast<size_t>(at - begin);
 }
 
 void ResultWriter::write_hits(const SpecificationHits& hits) {

@@ -24,11 +24,16 @@ class SpecificationHits {
   std::string take_buffer() { return std::move(lines_); }
   const HitStatistics& statistics() const { return statistics_; }
   // With their CR LF ends in place.
-  std::string_view lines() const { return lines_; }
+  std::string_view lines() const { return std::string_view(lines_.data(), used_); }
 
  private:
+  // Room for `count` more bytes at lines_[used_...]: the buffer grows in
+  // steps, not by each line's append.
+  char* room(size_t count);
+
   std::string prefix_;  // the specification's name and type, as each line begins
   std::string lines_;
+  size_t used_ = 0;
   HitStatistics statistics_;
 };
 

@@ -1,10 +1,12 @@
 #include <array>
 #include <bit>
+#include <span>
 
 #include "query/connection_list.h"
 #include "corpus/label_tree.h"
 #include "query/query_walks.h"
 #include "query/word_conditions.h"
+#include "tables/prefetch.h"
 
 namespace zor {
 namespace {
@@ -100,6 +102,25 @@ class SoundWalk {
 
   const std::vector<SoundFacts>& facts() const { return facts_; }
 
+  // The candidates of a class lie anywhere in the table, a few cache misses
+  // each: the facts of the ones a few places ahead are asked for while the
+  // one at hand is tested, and the word of a nearer one, whose facts are in.
+  template <class Visit>
+  void visit_candidates(std::span<const std::uint32_t> rows, Visit visit) const {
+    constexpr size_t kAhead = 16;
+    for (size_t i = 0; i < rows.size(); ++i) {
+      if (i + kAhead < rows.size()) {
+        prefetch(&facts_[rows[i + kAhead]]);
+        corpus_.hit_numbers().prefetch(rows[i + kAhead]);
+      }
+      if (i + kAhead / 2 < rows.size()) {
+        const std::int32_t word_row = facts_[rows[i + kAhead / 2]].word_row;
+        if (word_row > 0) prefetch(&corpus_.word_facts()[static_cast<size_t>(word_row - 1)]);
+      }
+      visit(static_cast<size_t>(rows[i]));
+    }
+  }
+
  private:
   const QueryCorpus& corpus_;
   const std::vector<SoundFacts>& facts_;
@@ -112,35 +133,40 @@ class SoundWalk {
 };
 
 void walk_symbol(SoundWalk& walk, const QueryCorpus& corpus, const std::string& symbol) {
-  for (std::uint32_t index : corpus.rows_of_symbol(symbol))
+  walk.visit_candidates(corpus.rows_of_symbol(symbol), [&walk](size_t index) {
     walk.candidate(static_cast<int>(index) + 1, walk.facts()[index].duration);
+  });
 }
 
-// Hands `visit` the 0-based rows whose own label list is a member, in
-// increasing order. The rows of several lists are merged through a bitmap of
-// the table, a bit per row: far less to read than the facts of every row.
-template <class Visit>
-void for_rows_in_lists(const QueryCorpus& corpus, const std::vector<char>& member, Visit visit) {
+// The 0-based rows whose own label list is a member, in increasing order.
+// The rows of several lists are merged through a bitmap of the table, a bit
+// per row: far less to read than the facts of every row.
+std::span<const std::uint32_t> rows_in_lists(const QueryCorpus& corpus, const std::vector<char>& member,
+                                             std::vector<std::uint32_t>& merged) {
   std::vector<std::uint32_t> ids;
   for (std::uint32_t id = 0; id < member.size(); ++id)
     if (member[id]) ids.push_back(id);
-  if (ids.size() == 1) {
-    for (std::uint32_t row : corpus.rows_of_label_list(ids.front())) visit(row);
-    return;
-  }
+  if (ids.size() == 1) return corpus.rows_of_label_list(ids.front());
   std::vector<std::uint64_t> bits((corpus.sound_facts().size() + 63) / 64, 0);
-  for (std::uint32_t id : ids)
-    for (std::uint32_t row : corpus.rows_of_label_list(id)) bits[row / 64] |= std::uint64_t{1} << (row % 64);
+  size_t count = 0;
+  for (std::uint32_t id : ids) {
+    std::span<const std::uint32_t> rows = corpus.rows_of_label_list(id);
+    count += rows.size();
+    for (std::uint32_t row : rows) bits[row / 64] |= std::uint64_t{1} << (row % 64);
+  }
+  merged.clear();
+  merged.reserve(count);
   for (size_t word = 0; word < bits.size(); ++word)
     for (std::uint64_t set = bits[word]; set != 0; set &= set - 1)
-      visit(word * 64 + static_cast<size_t>(std::countr_zero(set)));
+      merged.push_back(static_cast<std::uint32_t>(word * 64 + static_cast<size_t>(std::countr_zero(set))));
+  return merged;
 }
 
 void walk_category(SoundWalk& walk, const QueryCorpus& corpus, const std::string& category) {
   const std::vector<SoundFacts>& facts = walk.facts();
-  for_rows_in_lists(corpus, membership(category, corpus.label_lists()), [&](size_t index) {
-    walk.candidate(static_cast<int>(index) + 1, facts[index].duration);
-  });
+  std::vector<std::uint32_t> merged;
+  walk.visit_candidates(rows_in_lists(corpus, membership(category, corpus.label_lists()), merged),
+                        [&](size_t index) { walk.candidate(static_cast<int>(index) + 1, facts[index].duration); });
 }
 
 // The first label in the row's own list, the second in the first following
@@ -154,7 +180,8 @@ void walk_sequence(SoundWalk& walk, const QueryCorpus& corpus,
   // The label lists of the first and second following sound.
   constexpr int kFollowing[] = {3, 4};
   const std::vector<SoundFacts>& facts = walk.facts();
-  for_rows_in_lists(corpus, member.front(), [&](size_t index) {
+  std::vector<std::uint32_t> merged;
+  walk.visit_candidates(rows_in_lists(corpus, member.front(), merged), [&](size_t index) {
     const SoundFacts& sound = facts[index];
     for (size_t k = 1; k < labels.size(); ++k)
       if (!member[k][sound.neighbour_labels[kFollowing[k - 1]]]) return;
