@@ -95,6 +95,12 @@ struct RenderedHit {
   size_t begin = 0, end = 0;
 };
 
+// Room for `count` more bytes at the end of `out`, which grows in steps.
+char* room(TextBuffer& out, size_t count) {
+  if (out.size() + count > out.capacity()) out.reserve(std::max(out.size() + count, out.capacity() * 2));
+  return out.data() + out.size();
+}
+
 std::optional<std::string_view> detail_of(const DetailIndex& table, std::string_view number) {
   if (number.empty()) return std::nullopt;
   return table.detail(number);
@@ -122,9 +128,9 @@ class ReportSectionWriter::Impl {
 
   void write_extreme(const std::string& caption, std::string_view occurrence_text);
   DetailTexts find_details(const Occurrence& occurrence) const;
-  static void write_details(std::string& out, const Occurrence& occurrence,
-                            const DetailTexts& details, const DetailMarks& marks);
-  static void write_detail(std::string& out, const std::string& caption, std::string_view number,
+  static void write_details(TextBuffer& out, const Occurrence& occurrence, const DetailTexts& details,
+                            const DetailMarks& marks);
+  static void write_detail(TextBuffer& out, std::string_view caption, std::string_view number,
                            const DetailMark& mark, std::optional<std::string_view> text);
   // The rows of section_ [first, second) that the `occurrence`-th result
   // row named `name` counts.
@@ -140,8 +146,9 @@ class ReportSectionWriter::Impl {
   // allocated afresh, its pages would be cleared for every section again.
   std::vector<CountedHit> counted_;
   std::vector<int> tallies_;  // by interval
-  std::string rendered_;
+  TextBuffer rendered_;
   std::vector<RenderedHit> pieces_;
+  TextBuffer extreme_;  // the detail lines of a minimum or maximum
   // For names that several result rows share: where each one's run of
   // distribution rows begins, by name.
   std::unordered_map<std::string, std::vector<size_t>> run_starts_;
@@ -201,7 +208,10 @@ void ReportSectionWriter::Impl::write_extreme(const std::string& caption, std::s
   out_.append(caption);
   append_right_aligned(out_, occurrence.value);
   out_.append(kLineEnd);
-  if (options_.details) write_details(out_, occurrence, find_details(occurrence), kPlainMarks);
+  if (!options_.details) return;
+  extreme_.resize_for_overwrite(0);
+  write_details(extreme_, occurrence, find_details(occurrence), kPlainMarks);
+  out_.append(extreme_.data(), extreme_.size());
 }
 
 DetailTexts ReportSectionWriter::Impl::find_details(const Occurrence& occurrence) const {
@@ -209,7 +219,7 @@ DetailTexts ReportSectionWriter::Impl::find_details(const Occurrence& occurrence
           detail_of(tables_.sounds, occurrence.sound)};
 }
 
-void ReportSectionWriter::Impl::write_details(std::string& out, const Occurrence& occurrence,
+void ReportSectionWriter::Impl::write_details(TextBuffer& out, const Occurrence& occurrence,
                                               const DetailTexts& details, const DetailMarks& marks) {
   static const std::string kSentence = "    -=Mondat(";
   static const std::string kWord = to_cp1250("      Szó(");
@@ -219,16 +229,20 @@ void ReportSectionWriter::Impl::write_details(std::string& out, const Occurrence
   write_detail(out, kSound, occurrence.sound, marks.sound, details.sound);
 }
 
-void ReportSectionWriter::Impl::write_detail(std::string& out, const std::string& caption,
-                                             std::string_view number, const DetailMark& mark,
-                                             std::optional<std::string_view> text) {
+void ReportSectionWriter::Impl::write_detail(TextBuffer& out, std::string_view caption, std::string_view number,
+                                             const DetailMark& mark, std::optional<std::string_view> text) {
   if (!text) return;
-  append_crlf(out.append(caption), number);
-  out.append(mark.head);
-  append_crlf(out, mark.value);
-  out.append(mark.tail);
-  append_crlf(out, *text);
-  out.append(kLineEnd);
+  const size_t most = caption.size() + mark.head.size() + mark.tail.size() + kLineEnd.size() +
+                      2 * (number.size() + mark.value.size() + text->size());
+  char* const begin = room(out, most);
+  char* at = put(begin, caption);
+  at = put_crlf(at, number);
+  at = put(at, mark.head);
+  at = put_crlf(at, mark.value);
+  at = put(at, mark.tail);
+  at = put_crlf(at, *text);
+  at = put(at, kLineEnd);
+  out.resize_for_overwrite(out.size() + static_cast<size_t>(at - begin));
 }
 
 // One pass over the specification's distribution rows: the largest interval
@@ -268,7 +282,7 @@ void ReportSectionWriter::Impl::write_distribution(size_t begin, size_t end, std
     for (size_t hits = tallies_[static_cast<size_t>(first)];
          last < intervals && hits + tallies_[static_cast<size_t>(last + 1)] <= kHitsAtATime;)
       hits += tallies_[static_cast<size_t>(++last)];
-    rendered_.clear();
+    rendered_.resize_for_overwrite(0);
     pieces_.clear();
     if (options_.details) {
       for (const CountedHit& hit : counted_) {
@@ -284,7 +298,7 @@ void ReportSectionWriter::Impl::write_distribution(size_t begin, size_t end, std
     auto piece = pieces_.begin();
     for (long long interval = first; interval <= last; ++interval) {
       for (; piece != pieces_.end() && piece->interval == interval; ++piece) {
-        out_.append(rendered_, piece->begin, piece->end - piece->begin);
+        out_.append(rendered_.data() + piece->begin, piece->end - piece->begin);
         flush(kPieceSize);
       }
       append_interval_line(out_, interval * kIntervalWidth, tallies_[static_cast<size_t>(interval)]);

@@ -58,10 +58,7 @@ void SpecificationHits::add(const Hit& hit) {
   at = std::to_chars(at, at + kNumberDigits, hit.duration).ptr;
   for (std::string_view number : numbers) {
     *at++ = ';';
-    for (char c : number) {
-      if (c == '\n') *at++ = '\r';
-      *at++ = c;
-    }
+    at = put_crlf(at, number);
   }
   *at++ = '\r';
   *at++ = '\n';

@@ -27,26 +27,6 @@ std::string unescape_name(std::string_view raw) {
   return name;
 }
 
-// Moves bytes to the same place or an earlier one. Most runs are a field of a
-// few bytes, for which a library call costs more than the copy: every byte is
-// loaded before any is stored, so the bytes may overlap.
-void move_forward(const char* from, char* to, size_t count) {
-  if (from == to) return;
-  auto move_ends = [&](auto word) {
-    constexpr size_t kWidth = sizeof word;
-    decltype(word) head, tail;
-    std::memcpy(&head, from, kWidth);
-    std::memcpy(&tail, from + count - kWidth, kWidth);
-    std::memcpy(to, &head, kWidth);
-    std::memcpy(to + count - kWidth, &tail, kWidth);
-  };
-  if (count > 16) std::memmove(to, from, count);
-  else if (count >= 8) move_ends(std::uint64_t{});
-  else if (count >= 4) move_ends(std::uint32_t{});
-  else if (count >= 2) move_ends(std::uint16_t{});
-  else if (count == 1) *to = *from;
-}
-
 }  // namespace
 
 size_t parse_header(const char* bytes, size_t size, char separator, std::vector<std::string>& names) {
@@ -120,7 +100,7 @@ bool RowParser::parse_plain(const char* in, size_t& at, size_t size, char* out, 
   size_t field_begin = 0;
   for (size_t k = 0; k < ends.size(); ++k) {
     const size_t end = ends[k];
-    move_forward(in + begin + field_begin, out + written + field_begin - k, end - field_begin);
+    move_bytes(in + begin + field_begin, out + written + field_begin - k, end - field_begin);
     ends[k] = end - k;
     field_begin = end + 1;
   }
@@ -146,7 +126,7 @@ RowParser::Row RowParser::parse(const char* in, size_t& at, size_t size, char* o
       // all of a table.
       size_t plain_end = plain_run_end(in, at, size);
       if (!dropping) {
-        move_forward(in + at, out + written, plain_end - at);
+        move_bytes(in + at, out + written, plain_end - at);
         written += plain_end - at;
       }
       at = plain_end;

@@ -1,6 +1,9 @@
 #pragma once
 // Small byte-text helpers of the text tables. Only the ASCII letters have a
 // case here: the accented letters of Windows-1250 are left as they are.
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -23,6 +26,44 @@ inline void append_crlf(std::string& out, std::string_view text) {
   for (size_t lf; (lf = find_byte(text, '\n')) != std::string_view::npos; text.remove_prefix(lf + 1))
     out.append(text.substr(0, lf)).append("\r\n");
   out.append(text);
+}
+
+// Copies `count` bytes to the same place, an earlier or a later one, or to
+// another buffer. Most texts of a table or a report line are a few bytes,
+// for which a library call costs more than the copy: every byte is loaded
+// before any is stored, so the ranges may overlap.
+inline void move_bytes(const char* from, char* to, size_t count) {
+  auto move_ends = [&](auto word) {
+    constexpr size_t kWidth = sizeof word;
+    decltype(word) head, tail;
+    std::memcpy(&head, from, kWidth);
+    std::memcpy(&tail, from + count - kWidth, kWidth);
+    std::memcpy(to, &head, kWidth);
+    std::memcpy(to + count - kWidth, &tail, kWidth);
+  };
+  if (count > 16) std::memmove(to, from, count);
+  else if (count >= 8) move_ends(std::uint64_t{});
+  else if (count >= 4) move_ends(std::uint32_t{});
+  else if (count >= 2) move_ends(std::uint16_t{});
+  else if (count == 1) *to = *from;
+}
+
+// Writes the text at `at` and returns where it ends.
+inline char* put(char* at, std::string_view text) {
+  move_bytes(text.data(), at, text.size());
+  return at + text.size();
+}
+
+// Writes the text at `at`, each LF as CR LF, and returns where it ends: for
+// files of millions of short lines, where an append per piece costs more
+// than the piece. The room is the caller's, twice the text's size at most.
+inline char* put_crlf(char* at, std::string_view text) {
+  for (size_t lf; (lf = find_byte(text, '\n')) != std::string_view::npos; text.remove_prefix(lf + 1)) {
+    at = put(at, text.substr(0, lf));
+    *at++ = '\r';
+    *at++ = '\n';
+  }
+  return put(at, text);
 }
 
 // The text up to its first zero byte: where a text ends for every table
