@@ -7,7 +7,8 @@
 #   query beside the three corpus tables,
 #   report (--details --distribution) beside the report it writes,
 # with each step's peak memory as a multiple of the tables' size, and, as the
-# floor a step cannot go below, a user-space copy (dd) of the files it writes.
+# floor a step cannot go below, a user-space copy (dd) of the files it writes
+# that replaces an older copy, as the step replaces its outputs.
 # Every time is the best of three runs: on a shared or virtual machine a
 # single run can be seconds off.
 # Usage: bench/corpus_bench.sh BUILD_DIR [RECORDINGS=50000] [SPECS=100]
@@ -55,12 +56,19 @@ best_run() {
   echo "$best_ms $top_kb"
 }
 best() { best_run "$@" | cut -d' ' -f1; }
-# Copies files through user space into fresh files, as a program that
-# writes them must at least.
+# Copies files through user space into new files that then replace the
+# copies before them, as a step replaces its outputs: a step that writes them
+# must at least do this. The old copy stays until the new one is whole, so
+# the new one takes memory the system has not just freed, which on a virtual
+# machine can cost many times a copy over freed memory (as `cp` onto an
+# existing copy does).
 dd_copy() {
-  local file
-  for file in "$@"; do dd if="$file" of="$work/copy/$(basename "$file")" bs=4M status=none; done
-  for file in "$@"; do rm -f "$work/copy/$(basename "$file")"; done
+  local file copy
+  for file in "$@"; do
+    copy=$work/copy/$(basename "$file")
+    dd if="$file" of="$copy.new" bs=4M status=none
+    mv -f "$copy.new" "$copy"
+  done
 }
 
 # A corpus is far more files than a command line holds.

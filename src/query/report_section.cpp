@@ -240,7 +240,7 @@ void ReportSectionWriter::Impl::write_detail(TextBuffer& out, std::string_view c
   at = put(at, mark.head);
   at = put_crlf(at, mark.value);
   at = put(at, mark.tail);
-  at = put_crlf(at, *text);
+  at = put(at, *text);  // its LFs are CR LF already
   at = put(at, kLineEnd);
   out.resize_for_overwrite(out.size() + static_cast<size_t>(at - begin));
 }

@@ -28,9 +28,16 @@ bool DetailIndex::load(const std::string& path, std::string_view key, int detail
   if (!rows.open(path)) return false;
   names_ = rows.column_names();
   const int key_column = rows.column_index(key);
+  std::string written;
   while (rows.next()) {
     if (detail_of_row_.empty()) detail_of_row_.reserve(rows.estimated_rows());
-    const std::uint32_t detail = details_.add(rows.cell(detail_column).value_or(std::string_view{}));
+    std::string_view text = rows.cell(detail_column).value_or(std::string_view{});
+    if (find_byte(text, '\n') != std::string_view::npos) {
+      written.clear();
+      append_crlf(written, text);
+      text = written;
+    }
+    const std::uint32_t detail = details_.add(text);
     detail_of_row_.push_back(detail);
     // A missing key equals no value.
     const FieldText field = key_column > 0 ? rows.cell(key_column) : std::nullopt;

@@ -46,8 +46,9 @@ class DetailIndex {
   // False when the file cannot be opened or read.
   bool load(const std::string& path, std::string_view key, int detail_column);
   const std::vector<std::string>& column_names() const { return names_; }
-  // The detail of the first row whose key field equals the value; nullopt
-  // when no row has it. A matching row whose detail is missing gives "".
+  // The detail of the first row whose key field equals the value, as a
+  // report writes it (each LF as CR LF); nullopt when no row has it. A
+  // matching row whose detail is missing gives "".
   std::optional<std::string_view> detail(std::string_view value) const;
 
  private:

@@ -29,7 +29,10 @@ INSTANTIATE_TEST_SUITE_P(
                     NumberCase{"0x1A", 0}, NumberCase{"inf", 0}, NumberCase{"nan", 0},
                     NumberCase{"- 1", 0}, NumberCase{"--1", 0}, NumberCase{"1e-400", 0},
                     NumberCase{"0e999999999999999", 0},
-                    NumberCase{"00000000000000000000000000012.5", 12.5}));
+                    NumberCase{"00000000000000000000000000012.5", 12.5}, NumberCase{"0", 0},
+                    NumberCase{"007", 7}, NumberCase{"999999999", 999999999},
+                    NumberCase{"9999999999", 9999999999.0}, NumberCase{"12e3", 12000},
+                    NumberCase{"12.", 12}, NumberCase{"12 ", 12}));
 
 TEST(ReadNumberRange, OverflowGivesInfinityWithItsSign) {
   EXPECT_EQ(read_number("1e400"), HUGE_VAL);
