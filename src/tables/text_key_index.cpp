@@ -14,6 +14,27 @@ std::uint64_t mix(std::uint64_t value) {
   return value;
 }
 
+// The bytes of a text of one to eight bytes, each of them in the result: two
+// loads that overlap, or three bytes, instead of a copy of unknown length.
+std::uint64_t short_chunk(const char* at, size_t left) {
+  if (left >= 4) {
+    std::uint32_t low, high;
+    std::memcpy(&low, at, 4);
+    std::memcpy(&high, at + left - 4, 4);
+    return low | std::uint64_t{high} << 32;
+  }
+  const auto byte = [at](size_t i) { return std::uint64_t{static_cast<unsigned char>(at[i])}; };
+  return byte(0) | byte(left / 2) << 8 | byte(left - 1) << 16;
+}
+
+// Whether two texts of the same size hold the same bytes; corpus texts are
+// short, where a library call costs more than the comparison.
+bool same_bytes(const char* a, const char* b, size_t size) {
+  if (size == 0) return true;
+  if (size <= 8) return short_chunk(a, size) == short_chunk(b, size);
+  return std::memcmp(a, b, size) == 0;
+}
+
 }  // namespace
 
 std::uint64_t TextKeyIndex::hash(std::string_view text) {
@@ -26,11 +47,7 @@ std::uint64_t TextKeyIndex::hash(std::string_view text) {
     h = (h ^ chunk) * kMultiplier;
     h ^= h >> 29;
   }
-  if (left > 0) {
-    std::uint64_t chunk = 0;
-    std::memcpy(&chunk, at, left);
-    h = (h ^ chunk) * kMultiplier;
-  }
+  if (left > 0) h = (h ^ short_chunk(at, left)) * kMultiplier;
   return mix(h);
 }
 
@@ -40,7 +57,9 @@ size_t TextKeyIndex::slot_of(std::string_view text, std::uint64_t hash) const {
   for (size_t slot = hash & mask;; slot = (slot + 1) & mask) {
     std::uint64_t entry = slots_[slot];
     if (entry == 0) return slot;
-    if ((entry & ~0xFFFFFFFFull) == tag && keys_[(entry & 0xFFFFFFFFull) - 1] == text) return slot;
+    if ((entry & ~0xFFFFFFFFull) != tag) continue;
+    const std::string_view key = keys_[(entry & 0xFFFFFFFFull) - 1];
+    if (key.size() == text.size() && same_bytes(key.data(), text.data(), text.size())) return slot;
   }
 }
 

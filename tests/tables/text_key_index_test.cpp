@@ -9,10 +9,17 @@
 namespace zor {
 namespace {
 
-// Keys that stress the hash: the empty text, NUL bytes, and long texts that
-// differ only after their first eight bytes or only in length.
+// Keys that stress the hash and the comparison: the empty text, NUL bytes,
+// long texts that differ only after their first eight bytes or only in
+// length, and short ones that differ in one byte, at each place.
 std::vector<std::string> awkward_keys(int count) {
   std::vector<std::string> keys{"", std::string(1, '\0'), std::string(2, '\0')};
+  for (size_t size = 1; size <= 17; ++size) {
+    for (size_t place = 0; place < size; ++place) {
+      keys.push_back(std::string(size, 'x'));
+      keys.back()[place] = 'y';
+    }
+  }
   for (int i = 0; i < count; ++i) {
     keys.push_back("sound label list " + std::to_string(i));
     keys.push_back(std::to_string(i));
