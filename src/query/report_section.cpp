@@ -4,6 +4,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdio>
+#include <future>
 #include <memory>
 #include <span>
 #include <string>
@@ -95,6 +96,13 @@ struct RenderedHit {
   size_t begin = 0, end = 0;
 };
 
+// The detail lines of some counted hits, and where each hit's lie, in
+// interval order and, within an interval, in file order.
+struct RenderedHits {
+  TextBuffer text;
+  std::vector<RenderedHit> pieces;
+};
+
 // Room for `count` more bytes at the end of `out`, which grows in steps.
 char* room(TextBuffer& out, size_t count) {
   if (out.size() + count > out.capacity()) out.reserve(std::max(out.size() + count, out.capacity() * 2));
@@ -137,6 +145,10 @@ class ReportSectionWriter::Impl {
   std::pair<size_t, size_t> distribution_run(std::string_view name, std::span<const int> result_rows,
                                              size_t occurrence);
   void write_distribution(size_t begin, size_t end, std::string_view type);
+  // The detail lines of the counted hits in the intervals [first, last].
+  void render_range(long long first, long long last, size_t hits, std::string_view type);
+  void render(long long first, long long last, size_t from, size_t to, std::string_view type,
+              RenderedHits& into) const;
 
   const ReportTables& tables_;
   ReportOptions options_;
@@ -146,8 +158,8 @@ class ReportSectionWriter::Impl {
   // allocated afresh, its pages would be cleared for every section again.
   std::vector<CountedHit> counted_;
   std::vector<int> tallies_;  // by interval
-  TextBuffer rendered_;
-  std::vector<RenderedHit> pieces_;
+  // The first and the second half of the counted hits, rendered side by side.
+  RenderedHits halves_[2];
   TextBuffer extreme_;  // the detail lines of a minimum or maximum
   // For names that several result rows share: where each one's run of
   // distribution rows begins, by name.
@@ -279,33 +291,61 @@ void ReportSectionWriter::Impl::write_distribution(size_t begin, size_t end, std
   constexpr size_t kHitsAtATime = size_t{1} << 17;
   for (long long first = 1; first <= intervals;) {
     long long last = first;
-    for (size_t hits = tallies_[static_cast<size_t>(first)];
-         last < intervals && hits + tallies_[static_cast<size_t>(last + 1)] <= kHitsAtATime;)
+    size_t hits = tallies_[static_cast<size_t>(first)];
+    while (last < intervals && hits + tallies_[static_cast<size_t>(last + 1)] <= kHitsAtATime)
       hits += tallies_[static_cast<size_t>(++last)];
-    rendered_.resize_for_overwrite(0);
-    pieces_.clear();
-    if (options_.details) {
-      for (const CountedHit& hit : counted_) {
-        if (hit.interval < first || hit.interval > last) continue;
-        const size_t start = rendered_.size();
-        const Occurrence occurrence = split_occurrence(text_of(section_.occurrence[hit.row]));
-        write_details(rendered_, occurrence, find_details(occurrence), distribution_marks(type, occurrence.value));
-        pieces_.push_back({hit.interval, start, rendered_.size()});
-      }
-      std::stable_sort(pieces_.begin(), pieces_.end(),
-                       [](const RenderedHit& a, const RenderedHit& b) { return a.interval < b.interval; });
-    }
-    auto piece = pieces_.begin();
-    for (long long interval = first; interval <= last; ++interval) {
-      for (; piece != pieces_.end() && piece->interval == interval; ++piece) {
-        out_.append(rendered_.data() + piece->begin, piece->end - piece->begin);
+    if (options_.details) render_range(first, last, hits, type);
+    auto piece = halves_[0].pieces.cbegin();
+    auto later_piece = halves_[1].pieces.cbegin();
+    auto copy_out = [this](const RenderedHits& half, auto& at, long long interval) {
+      for (; at != half.pieces.cend() && at->interval == interval; ++at) {
+        out_.append(half.text.data() + at->begin, at->end - at->begin);
         flush(kPieceSize);
       }
+    };
+    for (long long interval = first; interval <= last; ++interval) {
+      // The first half's hits come before the second half's in file order.
+      copy_out(halves_[0], piece, interval);
+      copy_out(halves_[1], later_piece, interval);
       append_interval_line(out_, interval * kIntervalWidth, tallies_[static_cast<size_t>(interval)]);
       flush(kPieceSize);
     }
     first = last + 1;
   }
+}
+
+void ReportSectionWriter::Impl::render_range(long long first, long long last, size_t hits,
+                                             std::string_view type) {
+  // Rendering is most of a large report's own work: a range of many hits is
+  // rendered in two halves at once.
+  constexpr size_t kHitsForTwoCores = 8192;
+  if (hits < kHitsForTwoCores) {
+    render(first, last, 0, counted_.size(), type, halves_[0]);
+    render(first, last, counted_.size(), counted_.size(), type, halves_[1]);
+    return;
+  }
+  const size_t middle = counted_.size() / 2;
+  std::future<void> second_half = std::async(std::launch::async, [&] {
+    render(first, last, middle, counted_.size(), type, halves_[1]);
+  });
+  render(first, last, 0, middle, type, halves_[0]);
+  second_half.get();
+}
+
+void ReportSectionWriter::Impl::render(long long first, long long last, size_t from, size_t to,
+                                       std::string_view type, RenderedHits& into) const {
+  into.text.resize_for_overwrite(0);
+  into.pieces.clear();
+  for (size_t at = from; at < to; ++at) {
+    const CountedHit& hit = counted_[at];
+    if (hit.interval < first || hit.interval > last) continue;
+    const size_t start = into.text.size();
+    const Occurrence occurrence = split_occurrence(text_of(section_.occurrence[hit.row]));
+    write_details(into.text, occurrence, find_details(occurrence), distribution_marks(type, occurrence.value));
+    into.pieces.push_back({hit.interval, start, into.text.size()});
+  }
+  std::stable_sort(into.pieces.begin(), into.pieces.end(),
+                   [](const RenderedHit& a, const RenderedHit& b) { return a.interval < b.interval; });
 }
 
 ReportSectionWriter::ReportSectionWriter(const ReportTables& tables, ReportOptions options,
