@@ -96,6 +96,13 @@ struct RenderedHit {
   size_t begin = 0, end = 0;
 };
 
+// Intervals whose hits are rendered together, and where their hits lie in
+// the counted hits sorted by range.
+struct IntervalRange {
+  long long first = 0, last = 0;
+  size_t hits_begin = 0, hits_end = 0;
+};
+
 // The detail lines of some counted hits, and where each hit's lie, in
 // interval order and, within an interval, in file order.
 struct RenderedHits {
@@ -145,10 +152,11 @@ class ReportSectionWriter::Impl {
   std::pair<size_t, size_t> distribution_run(std::string_view name, std::span<const int> result_rows,
                                              size_t occurrence);
   void write_distribution(size_t begin, size_t end, std::string_view type);
-  // The detail lines of the counted hits in the intervals [first, last].
-  void render_range(long long first, long long last, size_t hits, std::string_view type);
-  void render(long long first, long long last, size_t from, size_t to, std::string_view type,
-              RenderedHits& into) const;
+  // by_range_ from counted_, and each range's place in it.
+  void sort_by_range();
+  // The detail lines of a range's counted hits.
+  void render_range(const IntervalRange& range, std::string_view type);
+  void render(size_t from, size_t to, std::string_view type, RenderedHits& into) const;
 
   const ReportTables& tables_;
   ReportOptions options_;
@@ -157,6 +165,8 @@ class ReportSectionWriter::Impl {
   // A distribution's working memory, kept from one section to the next:
   // allocated afresh, its pages would be cleared for every section again.
   std::vector<CountedHit> counted_;
+  std::vector<IntervalRange> ranges_;
+  std::vector<CountedHit> by_range_;  // counted_ range by range, each in file order
   std::vector<int> tallies_;  // by interval
   // The first and the second half of the counted hits, rendered side by side.
   RenderedHits halves_[2];
@@ -289,12 +299,17 @@ void ReportSectionWriter::Impl::write_distribution(size_t begin, size_t end, std
   // about, a cache miss at every step), a range of intervals at a time, so
   // that a large distribution is never rendered whole.
   constexpr size_t kHitsAtATime = size_t{1} << 17;
+  ranges_.clear();
   for (long long first = 1; first <= intervals;) {
-    long long last = first;
-    size_t hits = tallies_[static_cast<size_t>(first)];
-    while (last < intervals && hits + tallies_[static_cast<size_t>(last + 1)] <= kHitsAtATime)
-      hits += tallies_[static_cast<size_t>(++last)];
-    if (options_.details) render_range(first, last, hits, type);
+    IntervalRange range{first, first, 0, static_cast<size_t>(tallies_[static_cast<size_t>(first)])};
+    while (range.last < intervals && range.hits_end + tallies_[static_cast<size_t>(range.last + 1)] <= kHitsAtATime)
+      range.hits_end += tallies_[static_cast<size_t>(++range.last)];
+    ranges_.push_back(range);
+    first = range.last + 1;
+  }
+  if (options_.details) sort_by_range();
+  for (const IntervalRange& range : ranges_) {
+    if (options_.details) render_range(range, type);
     auto piece = halves_[0].pieces.cbegin();
     auto later_piece = halves_[1].pieces.cbegin();
     auto copy_out = [this](const RenderedHits& half, auto& at, long long interval) {
@@ -303,42 +318,55 @@ void ReportSectionWriter::Impl::write_distribution(size_t begin, size_t end, std
         flush(kPieceSize);
       }
     };
-    for (long long interval = first; interval <= last; ++interval) {
+    for (long long interval = range.first; interval <= range.last; ++interval) {
       // The first half's hits come before the second half's in file order.
       copy_out(halves_[0], piece, interval);
       copy_out(halves_[1], later_piece, interval);
       append_interval_line(out_, interval * kIntervalWidth, tallies_[static_cast<size_t>(interval)]);
       flush(kPieceSize);
     }
-    first = last + 1;
   }
 }
 
-void ReportSectionWriter::Impl::render_range(long long first, long long last, size_t hits,
-                                             std::string_view type) {
+void ReportSectionWriter::Impl::sort_by_range() {
+  // Ranges' hits, each range's in file order, placed in one pass: a
+  // distribution of millions of hits has dozens of ranges.
+  std::vector<size_t> range_of(tallies_.size(), 0);
+  size_t hits_begin = 0;
+  for (size_t r = 0; r < ranges_.size(); ++r) {
+    IntervalRange& range = ranges_[r];
+    for (long long interval = range.first; interval <= range.last; ++interval)
+      range_of[static_cast<size_t>(interval)] = r;
+    range.hits_end += hits_begin;
+    range.hits_begin = hits_begin;
+    hits_begin = range.hits_end;
+  }
+  std::vector<size_t> next(ranges_.size());
+  for (size_t r = 0; r < ranges_.size(); ++r) next[r] = ranges_[r].hits_begin;
+  by_range_.resize(counted_.size());
+  for (const CountedHit& hit : counted_) by_range_[next[range_of[static_cast<size_t>(hit.interval)]]++] = hit;
+}
+
+void ReportSectionWriter::Impl::render_range(const IntervalRange& range, std::string_view type) {
   // Rendering is most of a large report's own work: a range of many hits is
   // rendered in two halves at once.
   constexpr size_t kHitsForTwoCores = 8192;
-  if (hits < kHitsForTwoCores) {
-    render(first, last, 0, counted_.size(), type, halves_[0]);
-    render(first, last, counted_.size(), counted_.size(), type, halves_[1]);
-    return;
-  }
-  const size_t middle = counted_.size() / 2;
-  std::future<void> second_half = std::async(std::launch::async, [&] {
-    render(first, last, middle, counted_.size(), type, halves_[1]);
-  });
-  render(first, last, 0, middle, type, halves_[0]);
-  second_half.get();
+  const size_t hits = range.hits_end - range.hits_begin;
+  const size_t middle = hits < kHitsForTwoCores ? range.hits_end : range.hits_begin + hits / 2;
+  std::future<void> second_half;
+  if (middle < range.hits_end)
+    second_half = std::async(std::launch::async, [&] { render(middle, range.hits_end, type, halves_[1]); });
+  else
+    render(middle, middle, type, halves_[1]);
+  render(range.hits_begin, middle, type, halves_[0]);
+  if (second_half.valid()) second_half.get();
 }
 
-void ReportSectionWriter::Impl::render(long long first, long long last, size_t from, size_t to,
-                                       std::string_view type, RenderedHits& into) const {
+void ReportSectionWriter::Impl::render(size_t from, size_t to, std::string_view type, RenderedHits& into) const {
   into.text.resize_for_overwrite(0);
   into.pieces.clear();
   for (size_t at = from; at < to; ++at) {
-    const CountedHit& hit = counted_[at];
-    if (hit.interval < first || hit.interval > last) continue;
+    const CountedHit& hit = by_range_[at];
     const size_t start = into.text.size();
     const Occurrence occurrence = split_occurrence(text_of(section_.occurrence[hit.row]));
     write_details(into.text, occurrence, find_details(occurrence), distribution_marks(type, occurrence.value));
