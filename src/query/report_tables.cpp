@@ -28,6 +28,7 @@ bool DetailIndex::load(const std::string& path, std::string_view key, int detail
   if (!rows.open(path)) return false;
   names_ = rows.column_names();
   const int key_column = rows.column_index(key);
+  rows.keep_columns(static_cast<size_t>(std::max(key_column, detail_column)));
   std::string written;
   while (rows.next()) {
     if (detail_of_row_.empty()) detail_of_row_.reserve(rows.estimated_rows());

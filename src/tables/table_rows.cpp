@@ -83,9 +83,12 @@ bool TableFileRows::open(std::string_view path) {
   const size_t data_begin = parse_header(header.data(), header.size(), separator_, names_);
   carried_.append(std::string_view(header.data() + data_begin, header.size() - data_begin));
   carried_offset_ = data_begin;
-  parser_.emplace(separator_, std::min<size_t>(names_.size(), TextTable::kMaxStoredColumns));
-  reader_ = std::thread([this] { read_batches(); });
+  parser_.emplace(separator_, kept_columns());
   return true;
+}
+
+void TableFileRows::keep_columns(size_t count) {
+  if (parser_ && !reader_.joinable()) parser_.emplace(separator_, std::min(count, kept_columns()));
 }
 
 bool TableFileRows::fill(Batch& batch) {
@@ -170,7 +173,9 @@ std::unique_ptr<TableFileRows::Batch> TableFileRows::take_full_batch() {
 
 bool TableFileRows::next() {
   fields_.clear();
-  if (!reader_.joinable()) return false;
+  if (!parser_) return false;  // not open
+  // The reading starts with the first row asked for, when the columns kept are known.
+  if (!reader_.joinable()) reader_ = std::thread([this] { read_batches(); });
   while (!current_ || current_row_ == current_->row_begins.size()) {
     current_ = take_full_batch();
     current_row_ = 0;

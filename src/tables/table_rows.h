@@ -2,6 +2,7 @@
 // A table read one row at a time, each field as TextTable::cell gives it: a
 // run that needs a large table's facts, not the table, reads the file in
 // slices and keeps nothing of it.
+#include <algorithm>
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
@@ -73,6 +74,10 @@ class TableFileRows : public TableRows {
 
   // Opens the file and reads its header. False when it cannot be opened.
   bool open(std::string_view path);
+  // Keeps only the first `count` columns of each row, the others reading as
+  // missing: a reader of a few leading columns has the rest left unsplit.
+  // Between open() and the first next().
+  void keep_columns(size_t count);
   const std::vector<std::string>& column_names() const override { return names_; }
   bool next() override;
   // Known from the first slice on: the file's size over the bytes per row
@@ -85,6 +90,7 @@ class TableFileRows : public TableRows {
   bool failed() const { return failed_; }
 
  private:
+  size_t kept_columns() const { return std::min<size_t>(names_.size(), TextTable::kMaxStoredColumns); }
   // The whole rows of one slice, unescaped in place.
   struct Batch {
     std::uint64_t file_offset = 0;  // of bytes[0]

@@ -128,6 +128,20 @@ TEST(StreamedRowsOf, EachRowKnowsWhereItBeginsInTheFile) {
   }
 }
 
+TEST(StreamedRowsOf, OnlyTheLeadingColumnsAskedForAreKept) {
+  test::ScratchDir dir;
+  const std::string path = dir.file("table.txt");
+  // Rows long enough for the reading by separators, one with an escape.
+  test::write_bytes(path, "A\tB\tC\r\nfirst field\tsecond field\tthird field\r\n"
+                          "x\\\ty\tz\tw\r\nshort\r\n");
+  for (size_t slice : {3, 1 << 16}) {
+    TableFileRows rows('\t', slice);
+    ASSERT_TRUE(rows.open(path));
+    rows.keep_columns(2);
+    EXPECT_EQ(rows_text(rows), "A|B|C\nfirst field|second field|~\nx\ty|z|~\nshort|~|~") << "slices of " << slice;
+  }
+}
+
 TEST(StreamedRowsOf, AFileThatCannotBeOpenedHasNoRows) {
   TableFileRows rows('\t');
   EXPECT_FALSE(rows.open("/nonexistent/table.txt"));
