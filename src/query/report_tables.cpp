@@ -25,10 +25,12 @@ std::span<const int> KeyedTable::rows(std::string_view value) const {
 
 bool DetailIndex::load(const std::string& path, std::string_view key, int detail_column) {
   TableFileRows rows('\t');
-  if (!rows.open(path)) return false;
+  const bool opened = rows.open(path, [&](const std::vector<std::string>& names) {
+    return static_cast<size_t>(std::max(column_number(names, key), detail_column));
+  });
+  if (!opened) return false;
   names_ = rows.column_names();
   const int key_column = rows.column_index(key);
-  rows.keep_columns(static_cast<size_t>(std::max(key_column, detail_column)));
   std::string written;
   while (rows.next()) {
     if (detail_of_row_.empty()) detail_of_row_.reserve(rows.estimated_rows());

@@ -64,7 +64,7 @@ bool read_into(std::FILE* file, TextBuffer& bytes, size_t count) {
 
 }  // namespace
 
-bool TableFileRows::open(std::string_view path) {
+bool TableFileRows::open(std::string_view path, const KeptColumns& kept_columns) {
   file_ = open_input_file(path, kMaxTableBytes);
   if (!file_) return false;
   std::error_code error;
@@ -83,12 +83,9 @@ bool TableFileRows::open(std::string_view path) {
   const size_t data_begin = parse_header(header.data(), header.size(), separator_, names_);
   carried_.append(std::string_view(header.data() + data_begin, header.size() - data_begin));
   carried_offset_ = data_begin;
-  parser_.emplace(separator_, kept_columns());
+  parser_.emplace(separator_, kept_columns ? std::min(kept_columns(names_), stored_columns()) : stored_columns());
+  reader_ = std::thread([this] { read_batches(); });
   return true;
-}
-
-void TableFileRows::keep_columns(size_t count) {
-  if (parser_ && !reader_.joinable()) parser_.emplace(separator_, std::min(count, kept_columns()));
 }
 
 bool TableFileRows::fill(Batch& batch) {
@@ -173,9 +170,7 @@ std::unique_ptr<TableFileRows::Batch> TableFileRows::take_full_batch() {
 
 bool TableFileRows::next() {
   fields_.clear();
-  if (!parser_) return false;  // not open
-  // The reading starts with the first row asked for, when the columns kept are known.
-  if (!reader_.joinable()) reader_ = std::thread([this] { read_batches(); });
+  if (!reader_.joinable()) return false;
   while (!current_ || current_row_ == current_->row_begins.size()) {
     current_ = take_full_batch();
     current_row_ = 0;

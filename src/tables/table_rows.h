@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -72,12 +73,12 @@ class TableFileRows : public TableRows {
   TableFileRows(const TableFileRows&) = delete;
   TableFileRows& operator=(const TableFileRows&) = delete;
 
-  // Opens the file and reads its header. False when it cannot be opened.
-  bool open(std::string_view path);
-  // Keeps only the first `count` columns of each row, the others reading as
-  // missing: a reader of a few leading columns has the rest left unsplit.
-  // Between open() and the first next().
-  void keep_columns(size_t count);
+  // How many leading columns of each row to keep, from the header's names:
+  // the others read as missing and are left unsplit.
+  using KeptColumns = std::function<size_t(const std::vector<std::string>& names)>;
+  // Opens the file, reads its header and starts reading the rows, keeping
+  // every column unless told otherwise. False when it cannot be opened.
+  bool open(std::string_view path, const KeptColumns& kept_columns = {});
   const std::vector<std::string>& column_names() const override { return names_; }
   bool next() override;
   // Known from the first slice on: the file's size over the bytes per row
@@ -90,7 +91,7 @@ class TableFileRows : public TableRows {
   bool failed() const { return failed_; }
 
  private:
-  size_t kept_columns() const { return std::min<size_t>(names_.size(), TextTable::kMaxStoredColumns); }
+  size_t stored_columns() const { return std::min<size_t>(names_.size(), TextTable::kMaxStoredColumns); }
   // The whole rows of one slice, unescaped in place.
   struct Batch {
     std::uint64_t file_offset = 0;  // of bytes[0]
