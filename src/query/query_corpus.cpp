@@ -69,7 +69,7 @@ class LabelWindow {
     Known& now = rows_[now_][place];
     now.present = text.has_value();
     const Known* before = place + 1 < kPlaces ? &rows_[now_ ^ 1][place + 1] : nullptr;
-    now.id = text && before && before->present && ids_.text(before->id) == *text ? before->id : ids_.add(text);
+    now.id = text && before && before->present && same_text(ids_.text(before->id), *text) ? before->id : ids_.add(text);
     return now.id;
   }
   void next_row() { now_ ^= 1; }
@@ -108,7 +108,7 @@ void QueryCorpus::read_sounds(TableRows& sounds) {
     SoundFacts& facts = sound_facts_.emplace_back();
     // The sounds of a word stand together: most rows repeat the word of the row before.
     const std::string_view word = sounds.cell(sound_column::kWord).value_or("");
-    if (sound_facts_.size() > 1 && word == previous_word) {
+    if (sound_facts_.size() > 1 && same_text(word, previous_word)) {
       const SoundFacts& before = sound_facts_[sound_facts_.size() - 2];
       facts.word_key = before.word_key;
       facts.word_row = before.word_row;

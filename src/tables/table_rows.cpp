@@ -169,12 +169,17 @@ std::unique_ptr<TableFileRows::Batch> TableFileRows::take_full_batch() {
 }
 
 bool TableFileRows::next() {
-  fields_.clear();
-  if (!reader_.joinable()) return false;
+  if (!reader_.joinable()) {
+    fields_.clear();
+    return false;
+  }
   while (!current_ || current_row_ == current_->row_begins.size()) {
     current_ = take_full_batch();
     current_row_ = 0;
-    if (!current_) return false;
+    if (!current_) {
+      fields_.clear();
+      return false;
+    }
     if (estimated_rows_ == 0 && !current_->row_begins.empty()) {
       const double bytes_per_row = static_cast<double>(current_->bytes.size()) / current_->row_begins.size();
       estimated_rows_ = static_cast<size_t>(static_cast<double>(file_bytes_) / bytes_per_row * 1.05) + 1;
@@ -183,10 +188,16 @@ bool TableFileRows::next() {
   const Batch& batch = *current_;
   row_offset_ = batch.file_offset + batch.row_begins[current_row_];
   const char* const text = batch.bytes.data() + batch.row_begins[current_row_];
+  // Rows of a table mostly have the same number of fields: the room of the
+  // row before is reused as it stands.
+  const size_t first_end = batch.row_ends_begins[current_row_];
+  const size_t fields = batch.row_ends_begins[current_row_ + 1] - first_end;
+  fields_.resize(fields);
+  const std::uint64_t* const ends = batch.ends.data() + first_end;
   std::uint64_t begin = 0;
-  for (size_t e = batch.row_ends_begins[current_row_]; e < batch.row_ends_begins[current_row_ + 1]; ++e) {
-    fields_.emplace_back(std::string_view(text + begin, batch.ends[e] - begin));
-    begin = batch.ends[e];
+  for (size_t k = 0; k < fields; ++k) {
+    fields_[k] = std::string_view(text + begin, ends[k] - begin);
+    begin = ends[k];
   }
   ++current_row_;
   return true;

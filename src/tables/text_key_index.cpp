@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "tables/text_utils.h"
+
 namespace zor {
 namespace {
 
@@ -25,14 +27,6 @@ std::uint64_t short_chunk(const char* at, size_t left) {
   }
   const auto byte = [at](size_t i) { return std::uint64_t{static_cast<unsigned char>(at[i])}; };
   return byte(0) | byte(left / 2) << 8 | byte(left - 1) << 16;
-}
-
-// Whether two texts of the same size hold the same bytes; corpus texts are
-// short, where a library call costs more than the comparison.
-bool same_bytes(const char* a, const char* b, size_t size) {
-  if (size == 0) return true;
-  if (size <= 8) return short_chunk(a, size) == short_chunk(b, size);
-  return std::memcmp(a, b, size) == 0;
 }
 
 }  // namespace
@@ -59,7 +53,7 @@ size_t TextKeyIndex::slot_of(std::string_view text, std::uint64_t hash) const {
     if (entry == 0) return slot;
     if ((entry & ~0xFFFFFFFFull) != tag) continue;
     const std::string_view key = keys_[(entry & 0xFFFFFFFFull) - 1];
-    if (key.size() == text.size() && same_bytes(key.data(), text.data(), text.size())) return slot;
+    if (same_text(key, text)) return slot;
   }
 }
 

@@ -1,0 +1,46 @@
+#include "tables/text_utils.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+namespace zor {
+namespace {
+
+TEST(SameText, TellsEveryByteAndTheLengthApart) {
+  for (size_t size = 0; size <= 40; ++size) {
+    const std::string text(size, 'x');
+    EXPECT_TRUE(same_text(text, std::string(size, 'x'))) << size;
+    EXPECT_FALSE(same_text(text, std::string(size + 1, 'x'))) << size;
+    for (size_t place = 0; place < size; ++place) {
+      std::string other = text;
+      other[place] = 'y';
+      EXPECT_FALSE(same_text(text, other)) << size << " at " << place;
+    }
+  }
+}
+
+TEST(MoveBytes, MovesLikeMemmoveWhicheverWayTheBytesOverlap) {
+  std::string source(64, '\0');
+  for (size_t i = 0; i < source.size(); ++i) source[i] = static_cast<char>('A' + i % 50);
+  for (size_t count = 0; count <= 40; ++count) {
+    for (size_t from = 0; from + count <= 48; from += 3) {
+      for (size_t to = 0; to + count <= 48; to += 5) {
+        std::string moved = source, expected = source;
+        move_bytes(moved.data() + from, moved.data() + to, count);
+        std::memmove(expected.data() + to, expected.data() + from, count);
+        ASSERT_EQ(moved, expected) << count << " bytes from " << from << " to " << to;
+      }
+    }
+  }
+}
+
+TEST(PutCrlf, WritesEachLfAsCrLf) {
+  std::string out(32, '.');
+  char* end = put_crlf(out.data(), "a\nbc\n\n");
+  EXPECT_EQ(std::string(out.data(), end), "a\r\nbc\r\n\r\n");
+}
+
+}  // namespace
+}  // namespace zor
