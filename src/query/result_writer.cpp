@@ -1,6 +1,5 @@
 #include "query/result_writer.h"
 
-#include <algorithm>
 #include <charconv>
 #include <string_view>
 
@@ -24,7 +23,6 @@ void ResultWriter::write_headers() {
   result_.write(kResultTable.header_line());
   distribution_.write(kDistributionTable.header_line());
 }
-
 
 SpecificationHits::SpecificationHits(const Specification& spec, std::string buffer)
     : lines_(std::move(buffer)) {
@@ -52,7 +50,7 @@ void SpecificationHits::add(const Hit& hit) {
   size_t most = prefix_.size() + 2 * kNumberDigits + 1 + 2;
   for (std::string_view number : numbers) most += 1 + 2 * number.size();
   char* const begin = room(most);
-  char* at = std::copy(prefix_.begin(), prefix_.end(), begin);
+  char* at = put(begin, prefix_);
   at = std::to_chars(at, at + kNumberDigits, interval_bound(hit.duration)).ptr;
   *at++ = '\t';
   at = std::to_chars(at, at + kNumberDigits, hit.duration).ptr;
