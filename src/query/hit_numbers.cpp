@@ -2,11 +2,13 @@
 
 #include <charconv>
 
+#include "tables/text_utils.h"
+
 namespace zor {
 
 std::uint32_t HitNumberStore::number_of(std::string_view text) {
   if (text.empty()) return kEmpty;
-  if (text.size() > 9 || (text.size() > 1 && text[0] == '0')) return kText;
+  if (text.size() > kMostDigits || (text.size() > 1 && text[0] == '0')) return kText;
   std::uint32_t number = 0;
   for (char c : text) {
     if (c < '0' || c > '9') return kText;
@@ -40,6 +42,20 @@ HitNumbers HitNumberStore::get(size_t row, Scratch& scratch) const {
     texts[k] = std::string_view(digits.data(), static_cast<size_t>(end - digits.data()));
   }
   return {texts[0], texts[1], texts[2]};
+}
+
+char* HitNumberStore::put(char* at, size_t row, size_t k) const {
+  const std::uint32_t number = numbers_[row][k];
+  if (number == kEmpty) return at;
+  if (number == kText) return put_crlf(at, texts_.at(row)[k]);
+  return std::to_chars(at, at + kMostDigits, number).ptr;
+}
+
+size_t HitNumberStore::room_for(size_t row) const {
+  size_t room = 0;
+  for (size_t k = 0; k < 3; ++k)
+    room += numbers_[row][k] == kText ? 2 * texts_.at(row)[k].size() : kMostDigits;
+  return room;
 }
 
 }  // namespace zor

@@ -33,10 +33,17 @@ class HitNumberStore {
   void prefetch(size_t row) const { zor::prefetch(&numbers_[row]); }
   // The texts of a 0-based row, valid until `scratch` is used again.
   HitNumbers get(size_t row, Scratch& scratch) const;
+  // Writes field k (0 sound, 1 word, 2 sentence) of a 0-based row at `at`,
+  // each LF as CR LF, and returns where it ends: the hit lines are written
+  // from the numbers, not from texts made of them first. The room is the
+  // caller's, room_for(row) for all three.
+  char* put(char* at, size_t row, size_t k) const;
+  size_t room_for(size_t row) const;
 
  private:
   static constexpr std::uint32_t kEmpty = UINT32_MAX - 1;
   static constexpr std::uint32_t kText = UINT32_MAX;  // in texts_
+  static constexpr size_t kMostDigits = 9;
   static std::uint32_t number_of(std::string_view text);
 
   std::vector<std::array<std::uint32_t, 3>> numbers_;

@@ -32,8 +32,7 @@ std::string HitExtreme::items() const {
 void HitStatistics::add(const Hit& hit) {
   if (count_ == 0 || hit.duration < minimum_.duration) minimum_.take(hit);
   if (count_ == 0 || hit.duration > maximum_.duration) maximum_.take(hit);
-  ++count_;
-  sum_ += hit.duration;
+  add_duration(hit.duration);
 }
 
 }  // namespace zor

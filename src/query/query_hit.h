@@ -34,6 +34,15 @@ struct HitExtreme {
 class HitStatistics {
  public:
   void add(const Hit& hit);
+  // Whether a hit of this duration would become an extreme, so that add()
+  // needs its numbers; any other hit may be counted by its duration alone.
+  bool takes_extreme(std::int64_t duration) const {
+    return count_ == 0 || duration < minimum_.duration || duration > maximum_.duration;
+  }
+  void add_duration(std::int64_t duration) {
+    ++count_;
+    sum_ += duration;
+  }
   std::int64_t count() const { return count_; }
   std::int64_t mean() const { return count_ > 0 ? sum_ / count_ : 0; }  // truncated
   const HitExtreme& minimum() const { return minimum_; }

@@ -100,8 +100,8 @@ RunOutcome run_query(const std::vector<Specification>& specifications, const Out
   // The specifications are searched on both cores, a few ahead of the one
   // being written, and written in their order.
   auto search = [&corpus](const Specification& spec, std::string buffer) {
-    SpecificationHits hits(spec, std::move(buffer));
-    find_hits(*corpus, spec, [&hits](const Hit& hit) { hits.add(hit); });
+    SpecificationHits hits(spec, corpus->hit_numbers(), std::move(buffer));
+    find_hits(*corpus, spec, hits);
     return hits;
   };
   constexpr size_t kSearchedAhead = 2;

@@ -24,8 +24,8 @@ void ResultWriter::write_headers() {
   distribution_.write(kDistributionTable.header_line());
 }
 
-SpecificationHits::SpecificationHits(const Specification& spec, std::string buffer)
-    : lines_(std::move(buffer)) {
+SpecificationHits::SpecificationHits(const Specification& spec, const HitNumberStore& numbers, std::string buffer)
+    : numbers_(numbers), lines_(std::move(buffer)) {
   lines_.clear();
   append_crlf(prefix_, spec[kSpecName]);
   prefix_.push_back('\t');
@@ -43,24 +43,48 @@ char* SpecificationHits::room(size_t count) {
 
 // Millions of lines: each is written in place, its numbers with an LF made
 // CR LF on the way.
+char* SpecificationHits::begin_line(std::int64_t duration, size_t numbers_room) {
+  constexpr size_t kNumberDigits = 20;
+  constexpr size_t kSeparators = 1 + 3 + 2;  // TAB, three ";", CR LF
+  char* at = put(room(prefix_.size() + 2 * kNumberDigits + kSeparators + numbers_room), prefix_);
+  at = std::to_chars(at, at + kNumberDigits, interval_bound(duration)).ptr;
+  *at++ = '\t';
+  return std::to_chars(at, at + kNumberDigits, duration).ptr;
+}
+
+void SpecificationHits::end_line(char* at) {
+  *at++ = '\r';
+  *at++ = '\n';
+  used_ = static_cast<size_t>(at - lines_.data());
+}
+
 void SpecificationHits::add(const Hit& hit) {
   statistics_.add(hit);
-  constexpr size_t kNumberDigits = 20;
   const std::string_view numbers[] = {hit.sound_number, hit.word_number, hit.sentence_number};
-  size_t most = prefix_.size() + 2 * kNumberDigits + 1 + 2;
-  for (std::string_view number : numbers) most += 1 + 2 * number.size();
-  char* const begin = room(most);
-  char* at = put(begin, prefix_);
-  at = std::to_chars(at, at + kNumberDigits, interval_bound(hit.duration)).ptr;
-  *at++ = '\t';
-  at = std::to_chars(at, at + kNumberDigits, hit.duration).ptr;
+  size_t numbers_room = 0;
+  for (std::string_view number : numbers) numbers_room += 2 * number.size();
+  char* at = begin_line(hit.duration, numbers_room);
   for (std::string_view number : numbers) {
     *at++ = ';';
     at = put_crlf(at, number);
   }
-  *at++ = '\r';
-  *at++ = '\n';
-  used_ += static_cast<size_t>(at - begin);
+  end_line(at);
+}
+
+// The numbers' texts are made only for a hit that becomes an extreme.
+void SpecificationHits::add_sound_row(std::int64_t duration, std::size_t row) {
+  if (statistics_.takes_extreme(duration)) {
+    const HitNumbers texts = numbers_.get(row, scratch_);
+    statistics_.add(Hit{duration, texts.sound, texts.word, texts.sentence});
+  } else {
+    statistics_.add_duration(duration);
+  }
+  char* at = begin_line(duration, numbers_.room_for(row));
+  for (size_t k = 0; k < 3; ++k) {
+    *at++ = ';';
+    at = numbers_.put(at, row, k);
+  }
+  end_line(at);
 }
 
 void ResultWriter::write_hits(const SpecificationHits& hits) {

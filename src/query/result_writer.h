@@ -6,7 +6,9 @@
 #include <string_view>
 
 #include "platform/file_io.h"
+#include "query/hit_numbers.h"
 #include "query/query_hit.h"
+#include "query/query_walks.h"
 #include "query/specification.h"
 
 namespace zor {
@@ -14,12 +16,14 @@ namespace zor {
 // The hits of one specification: their statistics and their lines of the
 // distribution table, made apart from the files, so that specifications can
 // be searched side by side.
-class SpecificationHits {
+class SpecificationHits : public HitSink {
  public:
   // The lines go to `buffer`, emptied first: a buffer used before has its
-  // memory ready, where a new one would have it cleared by the system.
-  explicit SpecificationHits(const Specification& spec, std::string buffer = {});
-  void add(const Hit& hit);
+  // memory ready, where a new one would have it cleared by the system. A
+  // sound row's numbers are taken from `numbers`.
+  SpecificationHits(const Specification& spec, const HitNumberStore& numbers, std::string buffer = {});
+  void add(const Hit& hit) override;
+  void add_sound_row(std::int64_t duration, std::size_t row) override;
   // The buffer back, for the next specification.
   std::string take_buffer() { return std::move(lines_); }
   const HitStatistics& statistics() const { return statistics_; }
@@ -30,7 +34,13 @@ class SpecificationHits {
   // Room for `count` more bytes at lines_[used_...]: the buffer grows in
   // steps, not by each line's append.
   char* room(size_t count);
+  // A line's start up to its duration, with room for `numbers_room` bytes
+  // of numbers after it; end_line() closes the line where they end.
+  char* begin_line(std::int64_t duration, size_t numbers_room);
+  void end_line(char* at);
 
+  const HitNumberStore& numbers_;
+  HitNumberStore::Scratch scratch_;
   std::string prefix_;  // the specification's name and type, as each line begins
   std::string lines_;
   size_t used_ = 0;

@@ -80,14 +80,14 @@ class WordCache {
 
 class SoundWalk {
  public:
-  SoundWalk(const QueryCorpus& corpus, const Specification& spec, const HitSink& on_hit)
+  SoundWalk(const QueryCorpus& corpus, const Specification& spec, HitSink& sink)
       : corpus_(corpus),
         facts_(corpus.sound_facts()),
         words_(corpus, spec),
         contexts_(spec, corpus.label_lists()),
         any_position_(spec[kSpecWordPosition] == kAnyPosition),
         position_(corpus.sound_positions().find(spec[kSpecWordPosition])),
-        on_hit_(on_hit) {}
+        sink_(sink) {}
 
   // A candidate row (1-based) that passes every test is a hit lasting
   // `duration`.
@@ -96,8 +96,7 @@ class SoundWalk {
     if (!words_.good(sound)) return;
     if (!any_position_ && sound.position != position_) return;
     if (!contexts_.match(sound)) return;
-    const HitNumbers numbers = corpus_.hit_numbers().get(static_cast<size_t>(row - 1), scratch_);
-    on_hit_(Hit{duration, numbers.sound, numbers.word, numbers.sentence});
+    sink_.add_sound_row(duration, static_cast<size_t>(row - 1));
   }
 
   const std::vector<SoundFacts>& facts() const { return facts_; }
@@ -128,8 +127,7 @@ class SoundWalk {
   Contexts contexts_;
   bool any_position_;
   std::uint32_t position_;
-  const HitSink& on_hit_;
-  HitNumberStore::Scratch scratch_;
+  HitSink& sink_;
 };
 
 void walk_symbol(SoundWalk& walk, const QueryCorpus& corpus, const std::string& symbol) {
@@ -194,9 +192,9 @@ void walk_sequence(SoundWalk& walk, const QueryCorpus& corpus,
 
 }  // namespace
 
-void find_sound_hits(const QueryCorpus& corpus, const Specification& spec, const HitSink& on_hit) {
+void find_sound_hits(const QueryCorpus& corpus, const Specification& spec, HitSink& sink) {
   const SoundTarget target = read_sound_target(spec[kSpecSound]);
-  SoundWalk walk(corpus, spec, on_hit);
+  SoundWalk walk(corpus, spec, sink);
   switch (target.form) {
     case SoundForm::symbol: walk_symbol(walk, corpus, target.symbol); break;
     case SoundForm::category: walk_category(walk, corpus, target.category); break;

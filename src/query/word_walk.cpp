@@ -3,14 +3,14 @@
 
 namespace zor {
 
-void find_hits(const QueryCorpus& corpus, const Specification& spec, const HitSink& on_hit) {
+void find_hits(const QueryCorpus& corpus, const Specification& spec, HitSink& sink) {
   if (spec[kSpecType] == kSoundType)
-    find_sound_hits(corpus, spec, on_hit);
+    find_sound_hits(corpus, spec, sink);
   else
-    find_word_hits(corpus, spec, on_hit);
+    find_word_hits(corpus, spec, sink);
 }
 
-void find_word_hits(const QueryCorpus& corpus, const Specification& spec, const HitSink& on_hit) {
+void find_word_hits(const QueryCorpus& corpus, const Specification& spec, HitSink& sink) {
   const WordConditions conditions(spec);
   const bool any_position = spec[kSpecSentencePosition] == kAnyPosition;
   // A text that no row holds, the missing field included, matches no word.
@@ -23,7 +23,7 @@ void find_word_hits(const QueryCorpus& corpus, const Specification& spec, const 
     if (!any_position && word.position != position) continue;
     if (word.text_word != text_word || !conditions.hold(word)) continue;
     const int row = static_cast<int>(index) + 1;
-    on_hit(Hit{word.duration, {}, words.cell(row, word_column::kNumber).value_or(""),
+    sink.add(Hit{word.duration, {}, words.cell(row, word_column::kNumber).value_or(""),
                words.cell(row, word_column::kSentence).value_or("")});
   }
 }
