@@ -133,6 +133,8 @@ bool TextFileWriter::open(std::string_view path) {
   target_.clear();
   temporary_.clear();
   permissions_.reset();
+  replaced_.reset();
+  written_ = 0;
   file_ = open_file(path, "wb");
   if (file_) std::setvbuf(file_, nullptr, _IONBF, 0);
   return file_ != nullptr;
@@ -155,6 +157,7 @@ bool TextFileWriter::open_replacing(std::string_view path) {
   fs::path temporary = target;
   temporary += ".zor-tmp";
   if (!open(from_native_file_name(temporary.string()))) return false;
+  if (fs::is_regular_file(status)) replaced_ = std::make_unique<ReplacedFileCache>(target);
   target_ = std::move(target);
   temporary_ = std::move(temporary);
   if (fs::exists(status)) permissions_ = status.permissions();
@@ -192,14 +195,19 @@ void TextFileWriter::write_crlf_text(std::string_view text) {
     return;
   }
   write_pending();
-  if (!text.empty() && std::fwrite(text.data(), 1, text.size(), file_) != text.size()) failed_ = true;
+  put_bytes(text);
 }
 
 void TextFileWriter::write_pending() {
-  if (!pending_.empty() && std::fwrite(pending_.data(), 1, pending_.size(), file_) != pending_.size()) {
-    failed_ = true;
-  }
+  put_bytes(pending_);
   pending_.clear();
+}
+
+void TextFileWriter::put_bytes(std::string_view bytes) {
+  if (bytes.empty()) return;
+  if (replaced_) replaced_->release_before(written_ + bytes.size());
+  if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) failed_ = true;
+  written_ += bytes.size();
 }
 
 namespace {
@@ -222,6 +230,8 @@ bool was_deleted(std::FILE* file) {
 bool TextFileWriter::finish() {
   if (!file_) return false;
   if (!failed_) write_pending();
+  // Held no longer: the replaced file goes at the renaming, not when the writer does.
+  replaced_.reset();
   if (std::fflush(file_) != 0) failed_ = true;
   if (was_deleted(file_)) failed_ = true;
   if (std::fclose(file_) != 0) failed_ = true;

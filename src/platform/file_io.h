@@ -4,11 +4,14 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/replaced_file_cache.h"
 
 namespace zor {
 
@@ -98,6 +101,7 @@ class TextFileWriter {
 
  private:
   void write_pending();
+  void put_bytes(std::string_view bytes);
 
   std::FILE* file_ = nullptr;
   bool failed_ = false;
@@ -105,6 +109,8 @@ class TextFileWriter {
   // and the permissions to carry over.
   std::filesystem::path target_, temporary_;
   std::optional<std::filesystem::perms> permissions_;
+  std::unique_ptr<ReplacedFileCache> replaced_;  // the replaced file's, given back as the new one grows
+  std::uint64_t written_ = 0;
   // Text already converted to CR LF, written in large pieces: corpus tables
   // and reports are millions of short lines.
   std::string pending_;

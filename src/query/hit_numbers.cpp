@@ -8,7 +8,7 @@ namespace zor {
 
 std::uint32_t HitNumberStore::number_of(std::string_view text) {
   if (text.empty()) return kEmpty;
-  if (text.size() > kMostDigits || (text.size() > 1 && text[0] == '0')) return kText;
+  if (text.size() > kMostKeptDigits || (text.size() > 1 && text[0] == '0')) return kText;
   std::uint32_t number = 0;
   for (char c : text) {
     if (c < '0' || c > '9') return kText;
@@ -44,17 +44,14 @@ HitNumbers HitNumberStore::get(size_t row, Scratch& scratch) const {
   return {texts[0], texts[1], texts[2]};
 }
 
-char* HitNumberStore::put(char* at, size_t row, size_t k) const {
-  const std::uint32_t number = numbers_[row][k];
-  if (number == kEmpty) return at;
-  if (number == kText) return put_crlf(at, texts_.at(row)[k]);
-  return std::to_chars(at, at + kMostDigits, number).ptr;
+char* HitNumberStore::put_text(char* at, size_t row, size_t k) const {
+  return put_crlf(at, texts_.at(row)[k]);
 }
 
-size_t HitNumberStore::room_for(size_t row) const {
+size_t HitNumberStore::text_room_for(size_t row) const {
   size_t room = 0;
   for (size_t k = 0; k < 3; ++k)
-    room += numbers_[row][k] == kText ? 2 * texts_.at(row)[k].size() : kMostDigits;
+    room += numbers_[row][k] == kText ? 2 * texts_.at(row)[k].size() : kNumberRoom;
   return room;
 }
 

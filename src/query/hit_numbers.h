@@ -13,6 +13,7 @@
 
 #include "tables/prefetch.h"
 #include "tables/text_table.h"
+#include "tables/text_utils.h"
 
 namespace zor {
 
@@ -37,14 +38,25 @@ class HitNumberStore {
   // each LF as CR LF, and returns where it ends: the hit lines are written
   // from the numbers, not from texts made of them first. The room is the
   // caller's, room_for(row) for all three.
-  char* put(char* at, size_t row, size_t k) const;
-  size_t room_for(size_t row) const;
+  char* put(char* at, size_t row, size_t k) const {
+    const std::uint32_t number = numbers_[row][k];
+    if (number < kEmpty) return put_decimal(at, number);
+    return number == kEmpty ? at : put_text(at, row, k);
+  }
+  size_t room_for(size_t row) const {
+    const std::array<std::uint32_t, 3>& numbers = numbers_[row];
+    return numbers[0] != kText && numbers[1] != kText && numbers[2] != kText ? 3 * kNumberRoom
+                                                                            : text_room_for(row);
+  }
 
  private:
   static constexpr std::uint32_t kEmpty = UINT32_MAX - 1;
   static constexpr std::uint32_t kText = UINT32_MAX;  // in texts_
-  static constexpr size_t kMostDigits = 9;
+  static constexpr size_t kMostKeptDigits = 9;
+  static constexpr size_t kNumberRoom = 20;  // as put_decimal asks
   static std::uint32_t number_of(std::string_view text);
+  char* put_text(char* at, size_t row, size_t k) const;
+  size_t text_room_for(size_t row) const;
 
   std::vector<std::array<std::uint32_t, 3>> numbers_;
   std::unordered_map<size_t, std::array<std::string, 3>> texts_;  // by row

@@ -2,12 +2,6 @@
 
 namespace zor {
 
-std::int64_t interval_bound(std::int64_t duration) {
-  if (duration == 0) return 10;
-  if (duration % 10 == 0) return duration;
-  return (duration / 10 + 1) * 10;
-}
-
 std::string hit_items(std::int64_t duration, std::string_view sound_number,
                       std::string_view word_number, std::string_view sentence_number) {
   std::string items = std::to_string(duration);

@@ -14,7 +14,11 @@ struct Hit {
 
 // The upper bound of the hit's 10 ms interval: 10 for 0, the duration itself
 // for a multiple of 10, otherwise the next multiple of 10 above it.
-std::int64_t interval_bound(std::int64_t duration);
+inline std::int64_t interval_bound(std::int64_t duration) {
+  if (duration == 0) return 10;
+  if (duration % 10 == 0) return duration;
+  return (duration / 10 + 1) * 10;
+}
 
 // The duration and the three numbers of a hit joined by ";".
 std::string hit_items(std::int64_t duration, std::string_view sound_number,

@@ -99,18 +99,18 @@ RunOutcome run_query(const std::vector<Specification>& specifications, const Out
 
   // The specifications are searched on both cores, a few ahead of the one
   // being written, and written in their order.
-  auto search = [&corpus](const Specification& spec, std::string buffer) {
+  auto search = [&corpus](const Specification& spec, TextBuffer buffer) {
     SpecificationHits hits(spec, corpus->hit_numbers(), std::move(buffer));
     find_hits(*corpus, spec, hits);
     return hits;
   };
   constexpr size_t kSearchedAhead = 2;
   std::deque<std::future<SpecificationHits>> searches;
-  std::vector<std::string> spare_buffers;
+  std::vector<TextBuffer> spare_buffers;
   size_t next = 0;
   auto search_ahead = [&] {
     while (searches.size() < kSearchedAhead && next < specifications.size()) {
-      std::string buffer;
+      TextBuffer buffer;
       if (!spare_buffers.empty()) {
         buffer = std::move(spare_buffers.back());
         spare_buffers.pop_back();

@@ -1,5 +1,6 @@
 #include "query/result_writer.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string_view>
 
@@ -24,9 +25,8 @@ void ResultWriter::write_headers() {
   distribution_.write(kDistributionTable.header_line());
 }
 
-SpecificationHits::SpecificationHits(const Specification& spec, const HitNumberStore& numbers, std::string buffer)
+SpecificationHits::SpecificationHits(const Specification& spec, const HitNumberStore& numbers, TextBuffer buffer)
     : numbers_(numbers), lines_(std::move(buffer)) {
-  lines_.clear();
   append_crlf(prefix_, spec[kSpecName]);
   prefix_.push_back('\t');
   append_crlf(prefix_, spec[kSpecType]);
@@ -34,10 +34,11 @@ SpecificationHits::SpecificationHits(const Specification& spec, const HitNumberS
 }
 
 char* SpecificationHits::room(size_t count) {
-  // A step at a time, not the whole capacity: the string's own growth keeps
-  // the reallocations few, and untouched capacity costs no memory.
-  constexpr size_t kStep = 64 * 1024;
-  if (used_ + count > lines_.size()) lines_.resize(used_ + count + kStep);
+  // Doubled when full: the reallocations stay few, and untouched room costs
+  // no memory.
+  constexpr size_t kFirst = 64 * 1024;
+  if (used_ + count > lines_.size())
+    lines_.resize_for_overwrite(std::max({used_ + count, 2 * lines_.size(), kFirst}));
   return lines_.data() + used_;
 }
 
@@ -47,9 +48,9 @@ char* SpecificationHits::begin_line(std::int64_t duration, size_t numbers_room) 
   constexpr size_t kNumberDigits = 20;
   constexpr size_t kSeparators = 1 + 3 + 2;  // TAB, three ";", CR LF
   char* at = put(room(prefix_.size() + 2 * kNumberDigits + kSeparators + numbers_room), prefix_);
-  at = std::to_chars(at, at + kNumberDigits, interval_bound(duration)).ptr;
+  at = put_decimal(at, interval_bound(duration));
   *at++ = '\t';
-  return std::to_chars(at, at + kNumberDigits, duration).ptr;
+  return put_decimal(at, duration);
 }
 
 void SpecificationHits::end_line(char* at) {

@@ -10,6 +10,7 @@
 #include "query/query_hit.h"
 #include "query/query_walks.h"
 #include "query/specification.h"
+#include "tables/text_buffer.h"
 
 namespace zor {
 
@@ -21,11 +22,11 @@ class SpecificationHits : public HitSink {
   // The lines go to `buffer`, emptied first: a buffer used before has its
   // memory ready, where a new one would have it cleared by the system. A
   // sound row's numbers are taken from `numbers`.
-  SpecificationHits(const Specification& spec, const HitNumberStore& numbers, std::string buffer = {});
+  SpecificationHits(const Specification& spec, const HitNumberStore& numbers, TextBuffer buffer = {});
   void add(const Hit& hit) override;
   void add_sound_row(std::int64_t duration, std::size_t row) override;
   // The buffer back, for the next specification.
-  std::string take_buffer() { return std::move(lines_); }
+  TextBuffer take_buffer() { return std::move(lines_); }
   const HitStatistics& statistics() const { return statistics_; }
   // With their CR LF ends in place.
   std::string_view lines() const { return std::string_view(lines_.data(), used_); }
@@ -42,7 +43,7 @@ class SpecificationHits : public HitSink {
   const HitNumberStore& numbers_;
   HitNumberStore::Scratch scratch_;
   std::string prefix_;  // the specification's name and type, as each line begins
-  std::string lines_;
+  TextBuffer lines_;  // used_ bytes of lines, room after them
   size_t used_ = 0;
   HitStatistics statistics_;
 };
