@@ -155,7 +155,7 @@ class ReportSectionWriter::Impl {
   // by_range_ from counted_, and each range's place in it.
   void sort_by_range();
   // The detail lines of a range's counted hits.
-  void render_range(const IntervalRange& range, std::string_view type);
+  void render_range(const IntervalRange& range, std::string_view type, RenderedHits (&halves)[2]) const;
   void render(size_t from, size_t to, std::string_view type, RenderedHits& into) const;
 
   const ReportTables& tables_;
@@ -168,8 +168,10 @@ class ReportSectionWriter::Impl {
   std::vector<IntervalRange> ranges_;
   std::vector<CountedHit> by_range_;  // counted_ range by range, each in file order
   std::vector<int> tallies_;  // by interval
-  // The first and the second half of the counted hits, rendered side by side.
-  RenderedHits halves_[2];
+  // The first and the second half of a range's counted hits, rendered side
+  // by side, for every other range: one range is copied out while the next
+  // is rendered.
+  RenderedHits halves_[2][2];
   TextBuffer extreme_;  // the detail lines of a minimum or maximum
   // For names that several result rows share: where each one's run of
   // distribution rows begins, by name.
@@ -308,10 +310,19 @@ void ReportSectionWriter::Impl::write_distribution(size_t begin, size_t end, std
     first = range.last + 1;
   }
   if (options_.details) sort_by_range();
-  for (const IntervalRange& range : ranges_) {
-    if (options_.details) render_range(range, type);
-    auto piece = halves_[0].pieces.cbegin();
-    auto later_piece = halves_[1].pieces.cbegin();
+  // The next range is rendered while this one is copied out.
+  auto render_next = [this, type](size_t r) {
+    return std::async(std::launch::async, [this, type, r] { render_range(ranges_[r], type, halves_[r % 2]); });
+  };
+  std::future<void> rendering;
+  if (options_.details && !ranges_.empty()) rendering = render_next(0);
+  for (size_t r = 0; r < ranges_.size(); ++r) {
+    const IntervalRange& range = ranges_[r];
+    if (rendering.valid()) rendering.get();
+    if (options_.details && r + 1 < ranges_.size()) rendering = render_next(r + 1);
+    const RenderedHits(&halves)[2] = halves_[r % 2];
+    auto piece = halves[0].pieces.cbegin();
+    auto later_piece = halves[1].pieces.cbegin();
     auto copy_out = [this](const RenderedHits& half, auto& at, long long interval) {
       for (; at != half.pieces.cend() && at->interval == interval; ++at) {
         out_.append(half.text.data() + at->begin, at->end - at->begin);
@@ -320,8 +331,8 @@ void ReportSectionWriter::Impl::write_distribution(size_t begin, size_t end, std
     };
     for (long long interval = range.first; interval <= range.last; ++interval) {
       // The first half's hits come before the second half's in file order.
-      copy_out(halves_[0], piece, interval);
-      copy_out(halves_[1], later_piece, interval);
+      copy_out(halves[0], piece, interval);
+      copy_out(halves[1], later_piece, interval);
       append_interval_line(out_, interval * kIntervalWidth, tallies_[static_cast<size_t>(interval)]);
       flush(kPieceSize);
     }
@@ -347,7 +358,8 @@ void ReportSectionWriter::Impl::sort_by_range() {
   for (const CountedHit& hit : counted_) by_range_[next[range_of[static_cast<size_t>(hit.interval)]]++] = hit;
 }
 
-void ReportSectionWriter::Impl::render_range(const IntervalRange& range, std::string_view type) {
+void ReportSectionWriter::Impl::render_range(const IntervalRange& range, std::string_view type,
+                                             RenderedHits (&halves)[2]) const {
   // Rendering is most of a large report's own work: a range of many hits is
   // rendered in two halves at once.
   constexpr size_t kHitsForTwoCores = 8192;
@@ -355,10 +367,10 @@ void ReportSectionWriter::Impl::render_range(const IntervalRange& range, std::st
   const size_t middle = hits < kHitsForTwoCores ? range.hits_end : range.hits_begin + hits / 2;
   std::future<void> second_half;
   if (middle < range.hits_end)
-    second_half = std::async(std::launch::async, [&] { render(middle, range.hits_end, type, halves_[1]); });
+    second_half = std::async(std::launch::async, [&] { render(middle, range.hits_end, type, halves[1]); });
   else
-    render(middle, middle, type, halves_[1]);
-  render(range.hits_begin, middle, type, halves_[0]);
+    render(middle, middle, type, halves[1]);
+  render(range.hits_begin, middle, type, halves[0]);
   if (second_half.valid()) second_half.get();
 }
 
