@@ -80,6 +80,7 @@ bool DistributionFile::load_rows(std::string_view name, DistributionRows& rows) 
   const int interval_column = distribution_column::kInterval;
   const int named_interval_column = column_number(names_, kDistributionTable.name(interval_column));
   const int occurrence_column = distribution_column::kOccurrence;
+  rows.interval_named_elsewhere = named_interval_column != interval_column;
   const RowParser parser('\t', std::min<size_t>(names_.size(), TextTable::kMaxStoredColumns));
   char* const bytes = rows.bytes.data();
   for (size_t at = 0; at < rows.bytes.size();) {
@@ -93,7 +94,7 @@ bool DistributionFile::load_rows(std::string_view name, DistributionRows& rows) 
       return std::string_view(bytes + row_begin + begin, rows.ends[c] - begin);
     };
     rows.interval.push_back(field(interval_column));
-    rows.interval_by_name.push_back(field(named_interval_column));
+    if (rows.interval_named_elsewhere) rows.interval_by_name.push_back(field(named_interval_column));
     rows.occurrence.push_back(field(occurrence_column));
   }
   return read;

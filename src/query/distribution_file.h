@@ -19,12 +19,18 @@ namespace zor {
 // its memory already there.
 struct DistributionRows {
   std::vector<FieldText> interval;           // the interval column at its place
-  std::vector<FieldText> interval_by_name;   // the first column named as that one
+  // The first column named as that one, when it is another column; when it
+  // is the same one (as in every table the query writes), this stays empty.
+  std::vector<FieldText> interval_by_name;
+  bool interval_named_elsewhere = false;
   std::vector<FieldText> occurrence;         // the occurrence column at its place
   std::string bytes;
   std::vector<std::uint64_t> ends;
 
   size_t size() const { return interval.size(); }
+  const FieldText& named_interval(size_t row) const {
+    return interval_named_elsewhere ? interval_by_name[row] : interval[row];
+  }
 };
 
 class DistributionFile {

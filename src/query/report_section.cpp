@@ -165,6 +165,7 @@ class ReportSectionWriter::Impl {
   // A distribution's working memory, kept from one section to the next:
   // allocated afresh, its pages would be cleared for every section again.
   std::vector<CountedHit> counted_;
+  std::vector<double> interval_values_;  // of the section's rows, as read
   std::vector<IntervalRange> ranges_;
   std::vector<CountedHit> by_range_;  // counted_ range by range, each in file order
   std::vector<int> tallies_;  // by interval
@@ -277,18 +278,22 @@ void ReportSectionWriter::Impl::write_distribution(size_t begin, size_t end, std
   out_.append(kCaption);
 
   int top = 0;
-  for (size_t row = begin; row < end; ++row)
-    top = std::max(top, truncated(read_number(text_of(section_.interval[row]))));
+  interval_values_.resize(end - begin);
+  for (size_t row = begin; row < end; ++row) {
+    interval_values_[row - begin] = read_number(text_of(section_.interval[row]));
+    top = std::max(top, truncated(interval_values_[row - begin]));
+  }
   const long long last_bound = top - top % kIntervalWidth;
 
   // Every row that some shown interval counts, in file order.
   counted_.clear();
   for (size_t row = begin; row < end; ++row) {
-    const FieldText field = section_.interval_by_name[row];
+    const FieldText& field = section_.named_interval(row);
     if (!field) continue;
-    double bound = read_number(*field);
+    const double bound = section_.interval_named_elsewhere ? read_number(*field) : interval_values_[row - begin];
     if (bound < kIntervalWidth || bound > static_cast<double>(last_bound)) continue;
-    if (bound != std::floor(bound) || std::fmod(bound, kIntervalWidth) != 0) continue;
+    // A whole number within an int here, so its remainder is the integer one.
+    if (bound != std::floor(bound) || static_cast<long long>(bound) % kIntervalWidth != 0) continue;
     counted_.push_back({static_cast<long long>(bound) / kIntervalWidth, row});
   }
   const long long intervals = last_bound / kIntervalWidth;
