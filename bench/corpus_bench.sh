@@ -58,14 +58,15 @@ best_run() {
 best() { best_run "$@" | cut -d' ' -f1; }
 # Copies files through user space into new files that then replace the
 # copies before them, as a step replaces its outputs: a step that writes them
-# must at least do this. The old copy stays until the new one is whole, so
-# the new one takes memory the system has not just freed, which on a virtual
-# machine can cost many times a copy over freed memory (as `cp` onto an
-# existing copy does).
+# must at least do this. The old copy stays on disk until the new one is
+# whole; its cached text is dropped first, as the steps give it back while
+# they write, so that the new one takes memory just freed (on a virtual
+# machine memory not used for a while can cost ten times the copying).
 dd_copy() {
   local file copy
   for file in "$@"; do
     copy=$work/copy/$(basename "$file")
+    if [ -f "$copy" ]; then dd if="$copy" iflag=nocache count=0 status=none; fi
     dd if="$file" of="$copy.new" bs=4M status=none
     mv -f "$copy.new" "$copy"
   done
