@@ -116,6 +116,30 @@ char* room(TextBuffer& out, size_t count) {
   return out.data() + out.size();
 }
 
+// One detail line: caption, number, mark, then the detail text. None when
+// there is no text.
+struct DetailLine {
+  std::string_view caption, number;
+  const DetailMark& mark;
+  std::optional<std::string_view> text;
+
+  size_t most_bytes() const {
+    if (!text) return 0;
+    return caption.size() + mark.head.size() + mark.tail.size() + kLineEnd.size() +
+           2 * (number.size() + mark.value.size() + text->size());
+  }
+  char* put(char* at) const {
+    if (!text) return at;
+    at = zor::put(at, caption);
+    at = put_crlf(at, number);
+    at = zor::put(at, mark.head);
+    at = put_crlf(at, mark.value);
+    at = zor::put(at, mark.tail);
+    at = zor::put(at, *text);  // its LFs are CR LF already
+    return zor::put(at, kLineEnd);
+  }
+};
+
 std::optional<std::string_view> detail_of(const DetailIndex& table, std::string_view number) {
   if (number.empty()) return std::nullopt;
   return table.detail(number);
@@ -145,8 +169,7 @@ class ReportSectionWriter::Impl {
   DetailTexts find_details(const Occurrence& occurrence) const;
   static void write_details(TextBuffer& out, const Occurrence& occurrence, const DetailTexts& details,
                             const DetailMarks& marks);
-  static void write_detail(TextBuffer& out, std::string_view caption, std::string_view number,
-                           const DetailMark& mark, std::optional<std::string_view> text);
+
   // The rows of section_ [first, second) that the `occurrence`-th result
   // row named `name` counts.
   std::pair<size_t, size_t> distribution_run(std::string_view name, std::span<const int> result_rows,
@@ -249,24 +272,15 @@ void ReportSectionWriter::Impl::write_details(TextBuffer& out, const Occurrence&
   static const std::string kSentence = "    -=Mondat(";
   static const std::string kWord = to_cp1250("      Szó(");
   static const std::string kSound = "      Hang(";
-  write_detail(out, kSentence, occurrence.sentence, marks.sentence, details.sentence);
-  write_detail(out, kWord, occurrence.word, marks.word, details.word);
-  write_detail(out, kSound, occurrence.sound, marks.sound, details.sound);
-}
-
-void ReportSectionWriter::Impl::write_detail(TextBuffer& out, std::string_view caption, std::string_view number,
-                                             const DetailMark& mark, std::optional<std::string_view> text) {
-  if (!text) return;
-  const size_t most = caption.size() + mark.head.size() + mark.tail.size() + kLineEnd.size() +
-                      2 * (number.size() + mark.value.size() + text->size());
+  const DetailLine lines[] = {{kSentence, occurrence.sentence, marks.sentence, details.sentence},
+                              {kWord, occurrence.word, marks.word, details.word},
+                              {kSound, occurrence.sound, marks.sound, details.sound}};
+  // Room for the three at once: tens of millions of lines are written here.
+  size_t most = 0;
+  for (const DetailLine& line : lines) most += line.most_bytes();
   char* const begin = room(out, most);
-  char* at = put(begin, caption);
-  at = put_crlf(at, number);
-  at = put(at, mark.head);
-  at = put_crlf(at, mark.value);
-  at = put(at, mark.tail);
-  at = put(at, *text);  // its LFs are CR LF already
-  at = put(at, kLineEnd);
+  char* at = begin;
+  for (const DetailLine& line : lines) at = line.put(at);
   out.resize_for_overwrite(out.size() + static_cast<size_t>(at - begin));
 }
 
