@@ -39,7 +39,11 @@ bool DistributionFile::open(const std::string& path, std::string_view key) {
   path_ = path;
   runs_.clear();
   TableFileRows rows('\t');
-  if (!rows.open(path)) return false;
+  // Only the key is read here; a section reads its rows again whole.
+  if (!rows.open(path, [key](const std::vector<std::string>& names) {
+        return static_cast<size_t>(std::max(column_number(names, key), 1));
+      }))
+    return false;
   names_ = rows.column_names();
   const int key_column = rows.column_index(key);
   bool in_run = false;  // whether the last row belongs to the run of run_name
