@@ -3,6 +3,7 @@
 #include <climits>
 #include <cstdio>
 #include <algorithm>
+#include <limits>
 
 #include "corpus/table_layout.h"
 #include "platform/file_io.h"
@@ -14,7 +15,7 @@ namespace zor {
 namespace {
 
 // Appends the bytes [begin, end) of the file, or up to its end.
-bool append_range(std::FILE* file, std::uint64_t begin, std::uint64_t end, std::string& bytes) {
+bool append_range(std::FILE* file, std::uint64_t begin, std::uint64_t end, TextBuffer& bytes) {
   // fseek takes a long: on a system where it is 32 bits, the part of a file
   // beyond 2 GiB cannot be reached this way, and the read fails openly.
   if (begin > static_cast<std::uint64_t>(LONG_MAX) ||
@@ -24,9 +25,10 @@ bool append_range(std::FILE* file, std::uint64_t begin, std::uint64_t end, std::
   for (std::uint64_t at = begin; at < end;) {
     const size_t want = static_cast<size_t>(std::min<std::uint64_t>(kSlice, end - at));
     const size_t old_size = bytes.size();
-    bytes.resize(old_size + want);
+    if (old_size + want > bytes.capacity()) bytes.reserve(std::max(old_size + want, 2 * bytes.capacity()));
+    bytes.resize_for_overwrite(old_size + want);
     const size_t got = std::fread(bytes.data() + old_size, 1, want, file);
-    bytes.resize(old_size + got);
+    bytes.resize_for_overwrite(old_size + got);
     if (got < want) return !std::ferror(file);
     at += got;
   }
@@ -70,7 +72,7 @@ bool DistributionFile::load_rows(std::string_view name, DistributionRows& rows) 
   rows.interval.clear();
   rows.interval_by_name.clear();
   rows.occurrence.clear();
-  rows.bytes.clear();
+  rows.bytes.resize_for_overwrite(0);
   auto found = runs_.find(std::string(up_to_zero(name)));
   if (found == runs_.end()) return true;
   std::FILE* file = open_input_file(path_, kMaxTableBytes);
@@ -97,9 +99,10 @@ bool DistributionFile::load_rows(std::string_view name, DistributionRows& rows) 
       const std::uint64_t begin = c == 0 ? 0 : rows.ends[c - 1];
       return std::string_view(bytes + row_begin + begin, rows.ends[c] - begin);
     };
-    rows.interval.push_back(field(interval_column));
+    const FieldText interval = field(interval_column);
+    rows.interval.push_back(interval ? read_number(*interval) : std::numeric_limits<double>::quiet_NaN());
     if (rows.interval_named_elsewhere) rows.interval_by_name.push_back(field(named_interval_column));
-    rows.occurrence.push_back(field(occurrence_column));
+    rows.occurrence.push_back(field(occurrence_column).value_or(std::string_view()));
   }
   return read;
 }

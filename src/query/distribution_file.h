@@ -10,6 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "tables/text_buffer.h"
 #include "tables/text_table.h"
 
 namespace zor {
@@ -18,19 +19,19 @@ namespace zor {
 // views are into `bytes`; the whole is reused from one section to the next,
 // its memory already there.
 struct DistributionRows {
-  std::vector<FieldText> interval;           // the interval column at its place
+  // The number in the interval column at its place, as read; a missing
+  // field reads as NaN, which raises no largest interval and is never
+  // counted, as a missing field.
+  std::vector<double> interval;
   // The first column named as that one, when it is another column; when it
   // is the same one (as in every table the query writes), this stays empty.
   std::vector<FieldText> interval_by_name;
   bool interval_named_elsewhere = false;
-  std::vector<FieldText> occurrence;         // the occurrence column at its place
-  std::string bytes;
+  std::vector<std::string_view> occurrence;  // the occurrence column at its place, "" when missing
+  TextBuffer bytes;  // on the heap even when short: the views stay valid when rows are swapped
   std::vector<std::uint64_t> ends;
 
   size_t size() const { return interval.size(); }
-  const FieldText& named_interval(size_t row) const {
-    return interval_named_elsewhere ? interval_by_name[row] : interval[row];
-  }
 };
 
 class DistributionFile {

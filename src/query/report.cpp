@@ -1,5 +1,6 @@
 #include "query/report.h"
 
+#include <algorithm>
 #include <string_view>
 #include <unordered_map>
 
@@ -58,11 +59,12 @@ RunOutcome write_report(const std::vector<ReportEntry>& entries, ReportOptions o
   // Entries stand for the result rows in file order: the k-th entry of a
   // name is that name's k-th row, ticked or not.
   std::unordered_map<std::string_view, size_t> seen;
-  for (const ReportEntry& entry : entries) {
-    size_t occurrence = seen[entry.name]++;
-    if (!entry.ticked) continue;
-    sections.write(entry.name, occurrence);
-    if (progress.item_done(waiting + "\n\n" + entry.name)) {
+  for (auto entry = entries.begin(); entry != entries.end(); ++entry) {
+    size_t occurrence = seen[entry->name]++;
+    if (!entry->ticked) continue;
+    auto next = std::find_if(entry + 1, entries.end(), [](const ReportEntry& later) { return later.ticked; });
+    sections.write(entry->name, occurrence, next == entries.end() ? std::string_view() : next->name);
+    if (progress.item_done(waiting + "\n\n" + entry->name)) {
       outcome = RunOutcome::cancelled;
       break;
     }

@@ -152,7 +152,8 @@ class ReportSectionWriter::Impl {
   Impl(const ReportTables& tables, ReportOptions options, TextFileWriter& report)
       : tables_(tables), options_(options), file_pieces_(report) {}
 
-  void write(std::string_view name, std::span<const int> result_rows, size_t occurrence);
+  void write(std::string_view name, std::span<const int> result_rows, size_t occurrence,
+             std::string_view next_name);
   bool read_failed() const { return read_failed_; }
   void finish() { file_pieces_.finish(); }
 
@@ -164,6 +165,13 @@ class ReportSectionWriter::Impl {
     if (out_.size() < at_least) return;
     out_ = file_pieces_.write(std::move(out_));
   }
+
+  // section_ with the distribution rows of `name`, read ahead or now.
+  bool take_rows(std::string_view name);
+  // Reads the rows of the next section into ahead_ on another core: reading
+  // and splitting them is a good part of a large section's time, and the
+  // cores are not both busy with that section all along.
+  void read_ahead(std::string_view name);
 
   void write_extreme(const std::string& caption, std::string_view occurrence_text);
   DetailTexts find_details(const Occurrence& occurrence) const;
@@ -188,7 +196,6 @@ class ReportSectionWriter::Impl {
   // A distribution's working memory, kept from one section to the next:
   // allocated afresh, its pages would be cleared for every section again.
   std::vector<CountedHit> counted_;
-  std::vector<double> interval_values_;  // of the section's rows, as read
   std::vector<IntervalRange> ranges_;
   std::vector<CountedHit> by_range_;  // counted_ range by range, each in file order
   std::vector<int> tallies_;  // by interval
@@ -202,6 +209,10 @@ class ReportSectionWriter::Impl {
   std::unordered_map<std::string, std::vector<size_t>> run_starts_;
   // The distribution rows of the section's name.
   DistributionRows section_;
+  // Those of the next section's, while they are read ahead.
+  DistributionRows ahead_;
+  std::string ahead_name_;
+  std::future<bool> ahead_read_;
   bool read_failed_ = false;
 };
 
@@ -227,7 +238,7 @@ std::pair<size_t, size_t> ReportSectionWriter::Impl::distribution_run(
 }
 
 void ReportSectionWriter::Impl::write(std::string_view name, std::span<const int> result_rows,
-                                      size_t occurrence) {
+                                      size_t occurrence, std::string_view next_name) {
   const int result_row = result_rows[occurrence];
   static const std::string kCount = to_cp1250("ÖSSZ(db):\t");
   static const std::string kMean = to_cp1250("ÁTL.(ms):\t");
@@ -243,12 +254,26 @@ void ReportSectionWriter::Impl::write(std::string_view name, std::span<const int
   write_extreme("MIN.(ms):\t", text_of(result.cell(result_row, result_column::kMin)));
   write_extreme("MAX.(ms):\t", text_of(result.cell(result_row, result_column::kMax)));
   if (options_.distribution) {
-    read_failed_ = !tables_.result_dev.load_rows(name, section_) || read_failed_;
+    read_failed_ = !take_rows(name) || read_failed_;
+    if (!next_name.empty()) read_ahead(next_name);
     const auto [begin, end] = distribution_run(name, result_rows, occurrence);
     write_distribution(begin, end, type);
   }
   out_.append(59, '-').append(kLineEnd).append(kLineEnd);
   flush(0);
+}
+
+bool ReportSectionWriter::Impl::take_rows(std::string_view name) {
+  const bool was_read_ahead = ahead_read_.valid() && ahead_name_ == name;
+  const bool read_ahead = ahead_read_.valid() && ahead_read_.get();
+  if (!was_read_ahead) return tables_.result_dev.load_rows(name, section_);
+  std::swap(section_, ahead_);
+  return read_ahead;
+}
+
+void ReportSectionWriter::Impl::read_ahead(std::string_view name) {
+  ahead_name_.assign(name);
+  ahead_read_ = std::async(std::launch::async, [this] { return tables_.result_dev.load_rows(ahead_name_, ahead_); });
 }
 
 void ReportSectionWriter::Impl::write_extreme(const std::string& caption, std::string_view occurrence_text) {
@@ -292,19 +317,18 @@ void ReportSectionWriter::Impl::write_distribution(size_t begin, size_t end, std
   out_.append(kCaption);
 
   int top = 0;
-  interval_values_.resize(end - begin);
-  for (size_t row = begin; row < end; ++row) {
-    interval_values_[row - begin] = read_number(text_of(section_.interval[row]));
-    top = std::max(top, truncated(interval_values_[row - begin]));
-  }
+  for (size_t row = begin; row < end; ++row) top = std::max(top, truncated(section_.interval[row]));
   const long long last_bound = top - top % kIntervalWidth;
 
   // Every row that some shown interval counts, in file order.
   counted_.clear();
   for (size_t row = begin; row < end; ++row) {
-    const FieldText& field = section_.named_interval(row);
-    if (!field) continue;
-    const double bound = section_.interval_named_elsewhere ? read_number(*field) : interval_values_[row - begin];
+    double bound = section_.interval[row];
+    if (section_.interval_named_elsewhere) {
+      const FieldText& field = section_.interval_by_name[row];
+      if (!field) continue;
+      bound = read_number(*field);
+    }
     if (bound < kIntervalWidth || bound > static_cast<double>(last_bound)) continue;
     // A whole number within an int here, so its remainder is the integer one.
     if (bound != std::floor(bound) || static_cast<long long>(bound) % kIntervalWidth != 0) continue;
@@ -399,7 +423,7 @@ void ReportSectionWriter::Impl::render(size_t from, size_t to, std::string_view 
   for (size_t at = from; at < to; ++at) {
     const CountedHit& hit = by_range_[at];
     const size_t start = into.text.size();
-    const Occurrence occurrence = split_occurrence(text_of(section_.occurrence[hit.row]));
+    const Occurrence occurrence = split_occurrence(section_.occurrence[hit.row]);
     write_details(into.text, occurrence, find_details(occurrence), distribution_marks(type, occurrence.value));
     into.pieces.push_back({hit.interval, start, into.text.size()});
   }
@@ -413,10 +437,10 @@ ReportSectionWriter::ReportSectionWriter(const ReportTables& tables, ReportOptio
 
 ReportSectionWriter::~ReportSectionWriter() = default;
 
-void ReportSectionWriter::write(std::string_view name, size_t occurrence) {
+void ReportSectionWriter::write(std::string_view name, size_t occurrence, std::string_view next_name) {
   std::span<const int> rows = tables_.result.rows(name);
   if (occurrence >= rows.size()) return;
-  impl_->write(name, rows, occurrence);
+  impl_->write(name, rows, occurrence, next_name);
 }
 
 bool ReportSectionWriter::read_failed() const { return impl_->read_failed(); }

@@ -20,8 +20,9 @@ class ReportSectionWriter {
 
   // Writes the section of the `occurrence`-th (0-based) result row named
   // `name`, with its own run of distribution rows; nothing when the result
-  // table has no such row.
-  void write(std::string_view name, size_t occurrence);
+  // table has no such row. `next_name`, when not empty, names the section
+  // written after this one: its distribution rows are read meanwhile.
+  void write(std::string_view name, size_t occurrence, std::string_view next_name = {});
   // Returns when everything written so far is in the file; call it before
   // the file is closed.
   void finish();
