@@ -41,12 +41,12 @@ SideFilesAhead::~SideFilesAhead() {
 }
 
 void SideFilesAhead::read_ahead() {
-  // Enough to ride over a slow file, few enough to hold little memory.
-  constexpr size_t kAhead = 8;
   for (const FileSet& set : sets_) {
     {
+      // Once the sets ahead are full, refilled from half: waking for every
+      // set taken cost both cores a switch per recording.
       std::unique_lock lock(mutex_);
-      changed_.wait(lock, [&] { return stopping_ || ready_.size() < kAhead; });
+      if (ready_.size() >= kAhead) changed_.wait(lock, [&] { return stopping_ || ready_.size() <= kRefillAt; });
       if (stopping_) return;
     }
     std::optional<SideFiles> files;
@@ -55,11 +55,14 @@ void SideFilesAhead::read_ahead() {
     } catch (const std::exception&) {
       // Left to the taker, which reads the set itself and meets the problem there.
     }
+    bool was_empty;
     {
       std::lock_guard lock(mutex_);
       ready_.push_back(std::move(files));
+      was_empty = ready_.size() == 1;
     }
-    changed_.notify_all();
+    // Only an empty queue keeps the taker waiting.
+    if (was_empty) changed_.notify_all();
   }
 }
 
@@ -70,7 +73,7 @@ std::optional<SideFiles> SideFilesAhead::take() {
   std::optional<SideFiles> files = std::move(ready_.front());
   ready_.pop_front();
   ++taken_;
-  changed_.notify_all();
+  if (ready_.size() == kRefillAt) changed_.notify_all();
   return files;
 }
 

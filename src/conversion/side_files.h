@@ -48,6 +48,10 @@ class SideFilesAhead {
  private:
   void read_ahead();
 
+  // Enough to ride over a slow file, few enough to hold little memory.
+  static constexpr size_t kAhead = 16;
+  static constexpr size_t kRefillAt = kAhead / 2;
+
   const std::vector<FileSet> sets_;
   std::mutex mutex_;
   std::condition_variable changed_;

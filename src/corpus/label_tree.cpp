@@ -193,12 +193,42 @@ LabelIndex::LabelIndex(const LabelTree& tree) {
       return false;
     });
   });
-  for (const auto& [symbol, names] : holders) labels_.emplace(std::string(symbol), join_last_first(names));
+  size_t short_count = 0;
+  for (const auto& entry : holders) short_count += entry.first.size() <= kPackedBytes ? 1 : 0;
+  unsigned bits = 4;
+  while ((size_t{1} << bits) < 2 * short_count) ++bits;
+  short_symbols_.resize(size_t{1} << bits);
+  shift_ = 64 - bits;
+  for (const auto& [symbol, names] : holders) {
+    const auto labels = static_cast<std::uint32_t>(labels_.size());
+    labels_.push_back(join_last_first(names));
+    if (symbol.size() > kPackedBytes) {
+      long_symbols_.emplace(std::string(symbol), labels);
+      continue;
+    }
+    const std::uint64_t key = packed(symbol);
+    size_t at = first_slot(key);
+    while (short_symbols_[at].key != 0) at = (at + 1) & (short_symbols_.size() - 1);
+    short_symbols_[at] = {key, labels};
+  }
+}
+
+std::uint64_t LabelIndex::packed(std::string_view symbol) {
+  std::uint64_t key = static_cast<std::uint64_t>(symbol.size() + 1) << 56;
+  for (size_t i = 0; i < symbol.size(); ++i) key |= std::uint64_t{static_cast<unsigned char>(symbol[i])} << (8 * i);
+  return key;
 }
 
 const std::string& LabelIndex::labels_of(std::string_view symbol) const {
-  auto found = labels_.find(symbol);
-  return found == labels_.end() ? none_ : found->second;
+  if (symbol.size() > kPackedBytes) {
+    auto found = long_symbols_.find(symbol);
+    return found == long_symbols_.end() ? none_ : labels_[found->second];
+  }
+  const std::uint64_t key = packed(symbol);
+  for (size_t at = first_slot(key);; at = (at + 1) & (short_symbols_.size() - 1)) {
+    if (short_symbols_[at].key == key) return labels_[short_symbols_[at].labels];
+    if (short_symbols_[at].key == 0) return none_;
+  }
 }
 
 bool save_label_tree(const LabelTree& tree, std::string_view path) {

@@ -2,6 +2,7 @@
 // The tree of sound classes: each node names a label and lists, as a comma
 // list, the sound symbols that carry it.
 #include <functional>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -65,11 +66,25 @@ class LabelIndex {
   const std::string& labels_of(std::string_view symbol) const;
 
  private:
+  // A symbol of up to seven bytes (any alphabet's) and its length, packed
+  // into one nonzero word: seven look-ups a sound row are a multiplication
+  // and a compare or two each instead of hashing and comparing texts.
+  static constexpr size_t kPackedBytes = 7;
+  static std::uint64_t packed(std::string_view symbol);
+  size_t first_slot(std::uint64_t key) const { return static_cast<size_t>((key * 0x9E3779B97F4A7C15ull) >> shift_); }
+
   struct Hash {
     using is_transparent = void;
     size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
   };
-  std::unordered_map<std::string, std::string, Hash, std::equal_to<>> labels_;
+  struct Slot {
+    std::uint64_t key = 0;  // 0: empty
+    std::uint32_t labels = 0;
+  };
+  std::vector<std::string> labels_;  // the label lists, each once
+  std::vector<Slot> short_symbols_;  // open addressing, a power of two, at most half full
+  unsigned shift_ = 0;
+  std::unordered_map<std::string, std::uint32_t, Hash, std::equal_to<>> long_symbols_;
   std::string none_;
 };
 

@@ -128,6 +128,27 @@ TEST(LabelsOfSound, FollowsEditsDuplicatesAndEmptyElements) {
   EXPECT_EQ(LabelIndex(unnamed_first).labels_of("a"), "B");
 }
 
+// Short symbols are found by their packed bytes, long ones by their text:
+// both must find exactly the tree's answer, whatever the bytes and lengths,
+// and no symbol may be taken for another that shares its first bytes.
+TEST(LabelsOfSound, TheIndexAgreesWithTheTreeForSymbolsOfEveryLength) {
+  LabelTree tree = default_tree();
+  std::vector<std::string> symbols;
+  for (int i = 0; i < 300; ++i) {
+    std::string symbol(static_cast<size_t>(1 + i % 12), 'a');
+    for (size_t k = 0; k < symbol.size(); ++k) symbol[k] = static_cast<char>((i * 37 + static_cast<int>(k) * 101) % 256);
+    if (symbol.find(',') != std::string::npos) continue;
+    symbols.push_back(symbol);
+    tree.add_node(nullptr, "N" + std::to_string(i % 7), symbol);
+  }
+  const LabelIndex index(tree);
+  for (const std::string& symbol : symbols) {
+    EXPECT_EQ(index.labels_of(symbol), tree.labels_of_sound(symbol));
+    for (const std::string& other : {symbol + '\0', symbol.substr(0, symbol.size() - 1), symbol + 'x'})
+      EXPECT_EQ(index.labels_of(other), tree.labels_of_sound(other));
+  }
+}
+
 TEST(Editing, AddsAsLastChildChangesAndRemovesWholeSubtrees) {
   LabelTree tree = default_tree();
   LabelNode* v = find_node(tree, "V");
