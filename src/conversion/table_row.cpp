@@ -1,6 +1,5 @@
 #include "conversion/table_row.h"
 
-#include <algorithm>
 #include <charconv>
 
 namespace zor {
@@ -20,13 +19,16 @@ TableRow& TableRow::add(std::string_view text) {
   // escapes keep it, and the loader gives it back. Backslashes are written as
   // they stand: paths in files of every earlier version rely on that.
   // A byte loop: find_first_of looks each byte up in its set with a call.
-  while (true) {
-    const auto special = std::find_if(text.begin(), text.end(), [](char c) { return c == '\t' || c == '\n'; });
-    line_.append(text.begin(), special);
-    if (special == text.end()) return *this;
-    line_.append(*special == '\t' ? "\\\t" : "\\n");
-    text.remove_prefix(static_cast<size_t>(special - text.begin()) + 1);
+  // Appended by pointer and length: an append of iterators builds a
+  // temporary string first.
+  size_t plain_from = 0;
+  for (size_t at = 0; at < text.size(); ++at) {
+    if (text[at] != '\t' && text[at] != '\n') continue;
+    line_.append(text.data() + plain_from, at - plain_from).append(text[at] == '\t' ? "\\\t" : "\\n");
+    plain_from = at + 1;
   }
+  line_.append(text.data() + plain_from, text.size() - plain_from);
+  return *this;
 }
 
 TableRow& TableRow::add(std::int64_t number) {
