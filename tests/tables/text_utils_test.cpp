@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <climits>
 #include <cstring>
+#include <random>
+#include <vector>
 #include <string>
 
 namespace zor {
@@ -40,6 +44,29 @@ TEST(PutCrlf, WritesEachLfAsCrLf) {
   std::string out(32, '.');
   char* end = put_crlf(out.data(), "a\nbc\n\n");
   EXPECT_EQ(std::string(out.data(), end), "a\r\nbc\r\n\r\n");
+}
+
+}  // namespace
+}  // namespace zor
+
+namespace zor {
+namespace {
+
+// Every length a number can have, both sides of each power of ten, the
+// ends of the range and the signs, against the library's conversion.
+TEST(PutDecimal, WritesWhatToCharsWrites) {
+  std::vector<std::int64_t> numbers = {0, 1, 9, INT64_MAX, INT64_MIN, INT64_MIN + 1, -1, -10};
+  for (std::int64_t power = 1; power <= INT64_MAX / 10; power *= 10)
+    for (std::int64_t near : {power - 1, power, power + 1, 10 * power - 1}) numbers.push_back(near);
+  std::mt19937_64 random(7);
+  for (int i = 0; i < 1000; ++i) numbers.push_back(static_cast<std::int64_t>(random() >> (i % 60)));
+  for (std::int64_t number : numbers) {
+    char written[24], expected[24];
+    const char* end = put_decimal(written, number);
+    const char* expected_end = std::to_chars(expected, expected + sizeof expected, number).ptr;
+    EXPECT_EQ(std::string_view(written, static_cast<size_t>(end - written)),
+              std::string_view(expected, static_cast<size_t>(expected_end - expected)));
+  }
 }
 
 }  // namespace
