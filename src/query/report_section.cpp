@@ -108,6 +108,9 @@ struct IntervalRange {
 struct RenderedHits {
   TextBuffer text;
   std::vector<RenderedHit> pieces;
+  // Working memory of the sort into interval order.
+  std::vector<RenderedHit> sorted;
+  std::vector<size_t> starts;
 };
 
 // Room for `count` more bytes at the end of `out`, which grows in steps.
@@ -188,6 +191,8 @@ class ReportSectionWriter::Impl {
   // The detail lines of a range's counted hits.
   void render_range(const IntervalRange& range, std::string_view type, RenderedHits (&halves)[2]) const;
   void render(size_t from, size_t to, std::string_view type, RenderedHits& into) const;
+  // Rendered pieces into interval order, each interval's in file order.
+  static void sort_by_interval(RenderedHits& hits);
 
   const ReportTables& tables_;
   ReportOptions options_;
@@ -427,8 +432,29 @@ void ReportSectionWriter::Impl::render(size_t from, size_t to, std::string_view 
     write_details(into.text, occurrence, find_details(occurrence), distribution_marks(type, occurrence.value));
     into.pieces.push_back({hit.interval, start, into.text.size()});
   }
-  std::stable_sort(into.pieces.begin(), into.pieces.end(),
-                   [](const RenderedHit& a, const RenderedHit& b) { return a.interval < b.interval; });
+  sort_by_interval(into);
+}
+
+void ReportSectionWriter::Impl::sort_by_interval(RenderedHits& hits) {
+  std::vector<RenderedHit>& pieces = hits.pieces;
+  if (pieces.empty()) return;
+  const auto [lowest, highest] = std::minmax_element(
+      pieces.begin(), pieces.end(), [](const RenderedHit& a, const RenderedHit& b) { return a.interval < b.interval; });
+  const auto first = lowest->interval;
+  const auto span = static_cast<size_t>(highest->interval - first) + 1;
+  // A range spans a few intervals, most of them full: counted into place
+  // in one pass. Sparse far ones are left to the general sort.
+  if (span > 4 * pieces.size() + 64) {
+    std::stable_sort(pieces.begin(), pieces.end(),
+                     [](const RenderedHit& a, const RenderedHit& b) { return a.interval < b.interval; });
+    return;
+  }
+  hits.starts.assign(span + 1, 0);
+  for (const RenderedHit& piece : pieces) ++hits.starts[static_cast<size_t>(piece.interval - first) + 1];
+  for (size_t k = 1; k <= span; ++k) hits.starts[k] += hits.starts[k - 1];
+  hits.sorted.resize(pieces.size());
+  for (const RenderedHit& piece : pieces) hits.sorted[hits.starts[static_cast<size_t>(piece.interval - first)]++] = piece;
+  pieces.swap(hits.sorted);
 }
 
 ReportSectionWriter::ReportSectionWriter(const ReportTables& tables, ReportOptions options,

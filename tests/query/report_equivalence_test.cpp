@@ -278,6 +278,22 @@ TEST(ReportEquivalence, ALargeDistributionOfANumberedCorpusReadsAsWalked) {
   expect_report_as_walked(names, entries, ReportOptions{true, true}, "details and distribution");
 }
 
+// A few hits far apart, in intervals that leave hundreds empty between
+// them, each interval's hits in file order.
+TEST(ReportEquivalence, AFewHitsInFarIntervalsReadAsWalked) {
+  test::ScratchDir dir;
+  OutputNames names = build_output_names(with_trailing_separator(dir.path().string()), "r.txt");
+  write_bytes(names.sentences, "MONDAT_SORSZ\tELERESI_UT\tMONDAT_HOSSZ\tMONDAT_HANGSOR\r\n1\tx\t1\ts1\r\n");
+  write_bytes(names.words, "SZO_SORSZ\tMONDAT_SORSZ\tSZO_HOSSZ\tSZO_HANGSOR\r\n1\t1\t1\tw1\r\n2\t1\t1\tw2\r\n");
+  write_bytes(names.sounds, "HANG_SORSZ\tSZO_SORSZ\tMONDAT_SORSZ\tHANG\r\n1\t1\t1\ta\r\n2\t2\t1\tb\r\n");
+  write_bytes(names.result, "EREDMENY_SPECNEV\tEREDMENY_SPECTIPUS\tEREDMENY_DB\tEREDMENY_ATLAG\t"
+                            "EREDMENY_MIN\tEREDMENY_MAX\r\nFAR\tH\t5\t900\t7;1;1;1\t2990;2;2;1\r\n");
+  write_bytes(names.result_dev, "EREDMENYSZ_SPECNEV\tEREDMENYSZ_SPECTIPUS\tEREDMENYSZ_INTERV\tEREDMENYSZ_DB\r\n"
+                                "FAR\tH\t3000\t2990;2;2;1\r\nFAR\tH\t10\t7;1;1;1\r\nFAR\tH\t3000\t2995;1;1;1\r\n"
+                                "FAR\tH\t20\t15;2;2;1\r\nFAR\tH\t10\t9;2;2;1\r\n");
+  expect_report_as_walked(names, report_entries(names.result), ReportOptions{true, true}, "far intervals");
+}
+
 TEST(ReportEquivalence, IndexedReportEqualsTheWalkingOneOnRandomTables) {
   test::ScratchDir dir;
   OutputNames names = build_output_names(with_trailing_separator(dir.path().string()), "r.txt");
