@@ -92,11 +92,12 @@ bool DistributionFile::load_rows(std::string_view name, DistributionRows& rows) 
   for (size_t at = 0; at < rows.bytes.size();) {
     const size_t row_begin = at;
     size_t written = at;
-    parser.parse(bytes, at, rows.bytes.size(), bytes, written, rows.ends);
+    const std::uint64_t gap =
+        parser.parse(bytes, at, rows.bytes.size(), bytes, written, rows.ends, true) == RowParser::Row::spaced ? 1 : 0;
     auto field = [&](int column) -> FieldText {
       if (column < 1 || static_cast<size_t>(column) > rows.ends.size()) return std::nullopt;
       const size_t c = static_cast<size_t>(column - 1);
-      const std::uint64_t begin = c == 0 ? 0 : rows.ends[c - 1];
+      const std::uint64_t begin = c == 0 ? 0 : rows.ends[c - 1] + gap;
       return std::string_view(bytes + row_begin + begin, rows.ends[c] - begin);
     };
     const FieldText interval = field(interval_column);

@@ -76,7 +76,7 @@ RowParser::RowParser(char separator, size_t kept_columns)
 }
 
 bool RowParser::parse_plain(const char* in, size_t& at, size_t size, char* out, size_t& written,
-                            std::vector<std::uint64_t>& ends) const {
+                            std::vector<std::uint64_t>& ends, bool spaced) const {
   // First the places of the kept fields' separators and of the LF, so that
   // a row found not plain has nothing moved yet.
   const size_t begin = at;
@@ -96,6 +96,8 @@ bool RowParser::parse_plain(const char* in, size_t& at, size_t size, char* out, 
     if (masks.lfs != 0) lf = block + static_cast<size_t>(std::countr_zero(masks.lfs));
   }
   if (ends.size() < kept_) ends.push_back(lf - (lf > begin && in[lf - 1] == '\r' ? 1 : 0) - begin);
+  at = lf + 1;
+  if (spaced) return true;
   // Then the fields back to back: field k moves k separators' width down.
   size_t field_begin = 0;
   for (size_t k = 0; k < ends.size(); ++k) {
@@ -105,14 +107,14 @@ bool RowParser::parse_plain(const char* in, size_t& at, size_t size, char* out, 
     field_begin = end + 1;
   }
   written += ends.back();
-  at = lf + 1;
   return true;
 }
 
 RowParser::Row RowParser::parse(const char* in, size_t& at, size_t size, char* out, size_t& written,
-                                std::vector<std::uint64_t>& ends) const {
+                                std::vector<std::uint64_t>& ends, bool spaced_allowed) const {
   ends.clear();
-  if (plain_rows_ && parse_plain(in, at, size, out, written, ends)) return Row::complete;
+  if (plain_rows_ && parse_plain(in, at, size, out, written, ends, spaced_allowed))
+    return spaced_allowed ? Row::spaced : Row::complete;
   ends.clear();
   const size_t text_begin = written;
   size_t field_begin = written;

@@ -28,21 +28,27 @@ class RowParser {
  public:
   RowParser(char separator, size_t kept_columns);
 
-  enum class Row { complete, cut };
+  enum class Row { complete, cut, spaced };
   // Reads one row from in[at, size), moving `at` past it. The row's kept
   // fields go back to back to out[written...], and the end of each, relative
   // to where the row began in `out`, to `ends`. `out` may be `in` itself: the
   // row is then unescaped in place, as it never outgrows its bytes. `cut`
   // when the bytes end inside the row, which then lacks its open field.
+  // With `spaced_allowed`, a complete row with nothing to unescape (nearly
+  // every row) may be left where it stands: `spaced`, its fields one
+  // separator apart in `in`, the ends relative to where it began there,
+  // nothing written. Moving every field of every row costs more than
+  // finding them.
   Row parse(const char* in, size_t& at, size_t size, char* out, size_t& written,
-            std::vector<std::uint64_t>& ends) const;
+            std::vector<std::uint64_t>& ends, bool spaced_allowed = false) const;
 
  private:
   // A row without a backslash, a zero byte or a CR other than its closing
-  // one, read from the separators' places alone. False, and nothing read or
-  // moved, for any other row.
+  // one, read from the separators' places alone; its fields are moved
+  // together unless `spaced`. False, and nothing read or moved, for any
+  // other row.
   bool parse_plain(const char* in, size_t& at, size_t size, char* out, size_t& written,
-                   std::vector<std::uint64_t>& ends) const;
+                   std::vector<std::uint64_t>& ends, bool spaced) const;
   // Where the bytes from `at` on first hold a byte the rows treat apart.
   size_t plain_run_end(const char* in, size_t at, size_t size) const;
   bool is_dropped_cr(const char* in, size_t at, size_t size) const {

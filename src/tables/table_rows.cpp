@@ -95,6 +95,7 @@ bool TableFileRows::fill(Batch& batch) {
   batch.row_begins.clear();
   batch.row_ends_begins.assign(1, 0);
   batch.ends.clear();
+  batch.gaps.clear();
   // A row longer than a slice takes as many slices as it needs.
   size_t whole_end = 0;
   for (size_t searched = 0; whole_end == 0 && !at_end_;) {
@@ -110,7 +111,8 @@ bool TableFileRows::fill(Batch& batch) {
   for (size_t at = 0; at < whole_end;) {
     batch.row_begins.push_back(at);
     size_t written = at;
-    parser_->parse(bytes, at, whole_end, bytes, written, row_ends_);
+    const RowParser::Row row = parser_->parse(bytes, at, whole_end, bytes, written, row_ends_, true);
+    batch.gaps.push_back(row == RowParser::Row::spaced ? 1 : 0);
     batch.ends.insert(batch.ends.end(), row_ends_.begin(), row_ends_.end());
     batch.row_ends_begins.push_back(batch.ends.size());
   }
@@ -194,10 +196,11 @@ bool TableFileRows::next() {
   const size_t fields = batch.row_ends_begins[current_row_ + 1] - first_end;
   fields_.resize(fields);
   const std::uint64_t* const ends = batch.ends.data() + first_end;
+  const std::uint64_t gap = batch.gaps[current_row_];
   std::uint64_t begin = 0;
   for (size_t k = 0; k < fields; ++k) {
     fields_[k] = std::string_view(text + begin, ends[k] - begin);
-    begin = ends[k];
+    begin = ends[k] + gap;
   }
   ++current_row_;
   return true;

@@ -99,6 +99,9 @@ class TableFileRows : public TableRows {
     std::vector<std::uint64_t> row_begins;  // in bytes
     std::vector<size_t> row_ends_begins;    // in ends, one more at the end
     std::vector<std::uint64_t> ends;        // each field's end, from its row's begin
+    // By row: 1 when its fields stand one separator apart where they were
+    // read, 0 when they were moved together.
+    std::vector<std::uint8_t> gaps;
   };
 
   void read_batches();

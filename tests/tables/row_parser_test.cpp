@@ -89,8 +89,10 @@ ReadRow read_row(const std::string& bytes, size_t& at, char separator, size_t ke
 }
 
 // Reads every row of `bytes` with the parser, in place or into a buffer of
-// its own, beside the byte-by-byte reading.
-void expect_rows_read_as_stated(const std::string& bytes, char separator, size_t kept, bool in_place) {
+// its own, or left where it stands where it may be, beside the byte-by-byte
+// reading.
+void expect_rows_read_as_stated(const std::string& bytes, char separator, size_t kept, bool in_place,
+                                bool spaced_allowed = false) {
   const RowParser parser(separator, kept);
   std::string in = bytes;
   std::string separate(bytes.size(), '\0');
@@ -99,15 +101,19 @@ void expect_rows_read_as_stated(const std::string& bytes, char separator, size_t
   size_t at = 0, written = 0, expected_at = 0;
   while (at < bytes.size()) {
     const size_t text_begin = written;
-    const RowParser::Row row = parser.parse(in.data(), at, in.size(), out, written, ends);
+    const size_t row_begin = at;
+    const RowParser::Row row = parser.parse(in.data(), at, in.size(), out, written, ends, spaced_allowed);
     const ReadRow expected = read_row(bytes, expected_at, separator, kept);
-    ASSERT_EQ(row == RowParser::Row::complete, expected.complete) << "row at " << text_begin;
+    ASSERT_EQ(row != RowParser::Row::cut, expected.complete) << "row at " << text_begin;
+    ASSERT_TRUE(spaced_allowed || row != RowParser::Row::spaced);
     ASSERT_EQ(at, expected_at);
+    const bool spaced = row == RowParser::Row::spaced;
+    const char* const text = spaced ? in.data() + row_begin : out + text_begin;
     std::vector<std::string> fields;
     std::uint64_t begin = 0;
     for (std::uint64_t end : ends) {
-      fields.emplace_back(out + text_begin + begin, end - begin);
-      begin = end;
+      fields.emplace_back(text + begin, end - begin);
+      begin = end + (spaced ? 1 : 0);
     }
     if (!expected.complete) return;  // a cut row keeps the fields it finished: not compared
     ASSERT_EQ(fields, expected.fields) << "row ending at " << at;
@@ -129,10 +135,12 @@ TEST(RowParser, ReadsRowsOfEveryLengthAndByteAsTheRulesStateThem) {
     const size_t kept = 1 + random() % 25;
     for (bool in_place : {true, false}) {
       SCOPED_TRACE(testing::Message() << "round " << round << " kept " << kept << " in place " << in_place);
-      expect_rows_read_as_stated(bytes, '\t', kept, in_place);
-      bytes.pop_back();  // and once ending inside its last row
-      expect_rows_read_as_stated(bytes, '\t', kept, in_place);
-      bytes.push_back('\n');
+      for (bool spaced_allowed : {false, true}) {
+        expect_rows_read_as_stated(bytes, '\t', kept, in_place, spaced_allowed);
+        bytes.pop_back();  // and once ending inside its last row
+        expect_rows_read_as_stated(bytes, '\t', kept, in_place, spaced_allowed);
+        bytes.push_back('\n');
+      }
     }
   }
 }
