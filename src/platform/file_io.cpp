@@ -134,6 +134,7 @@ bool TextFileWriter::open(std::string_view path) {
   temporary_.clear();
   permissions_.reset();
   replaced_.reset();
+  write_behind_.reset();
   written_ = 0;
   file_ = open_file(path, "wb");
   if (file_) std::setvbuf(file_, nullptr, _IONBF, 0);
@@ -158,6 +159,7 @@ bool TextFileWriter::open_replacing(std::string_view path) {
   temporary += ".zor-tmp";
   if (!open(from_native_file_name(temporary.string()))) return false;
   if (fs::is_regular_file(status)) replaced_ = std::make_unique<ReplacedFileCache>(target);
+  write_behind_.emplace(file_);
   target_ = std::move(target);
   temporary_ = std::move(temporary);
   if (fs::exists(status)) permissions_ = status.permissions();
@@ -208,6 +210,7 @@ void TextFileWriter::put_bytes(std::string_view bytes) {
   if (replaced_) replaced_->release_before(written_ + bytes.size());
   if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) failed_ = true;
   written_ += bytes.size();
+  if (write_behind_) write_behind_->written(written_);
 }
 
 namespace {
@@ -232,6 +235,7 @@ bool TextFileWriter::finish() {
   if (!failed_) write_pending();
   // Held no longer: the replaced file goes at the renaming, not when the writer does.
   replaced_.reset();
+  write_behind_.reset();
   if (std::fflush(file_) != 0) failed_ = true;
   if (was_deleted(file_)) failed_ = true;
   if (std::fclose(file_) != 0) failed_ = true;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/replaced_file_cache.h"
+#include "platform/write_behind.h"
 
 namespace zor {
 
@@ -110,6 +111,7 @@ class TextFileWriter {
   std::filesystem::path target_, temporary_;
   std::optional<std::filesystem::perms> permissions_;
   std::unique_ptr<ReplacedFileCache> replaced_;  // the replaced file's, given back as the new one grows
+  std::optional<WriteBehind> write_behind_;      // while replacing
   std::uint64_t written_ = 0;
   // Text already converted to CR LF, written in large pieces: corpus tables
   // and reports are millions of short lines.
