@@ -8,6 +8,16 @@ namespace zor {
 
 int canonical_number(std::string_view text) {
   if (text.empty() || text.size() > 10 || text[0] < '1' || text[0] > '9') return 0;
+  // Up to nine digits always fit: read at once, as every key of a corpus
+  // table is looked up this way.
+  if (text.size() <= 9) {
+    int number = 0;
+    for (char c : text) {
+      if (c < '0' || c > '9') return 0;
+      number = number * 10 + (c - '0');
+    }
+    return number;
+  }
   int number = 0;
   auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
   return error == std::errc() && end == text.data() + text.size() ? number : 0;

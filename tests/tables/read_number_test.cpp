@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string_view>
+#include <utility>
 
 #include "tables/text_table.h"
 
@@ -38,6 +40,24 @@ TEST(ReadNumberRange, OverflowGivesInfinityWithItsSign) {
   EXPECT_EQ(read_number("1e400"), HUGE_VAL);
   EXPECT_EQ(read_number("-1e999999999999999"), -HUGE_VAL);
   EXPECT_EQ(read_number("0.0001e309"), 1e305);
+}
+
+}  // namespace
+}  // namespace zor
+
+namespace zor {
+namespace {
+
+// A key numbers a row only as the plain decimal of a positive int: both
+// sides of nine and ten digits, and every way to fall short of it.
+TEST(CanonicalNumber, ReadsOnlyThePlainDecimalOfAPositiveInt) {
+  const std::pair<std::string_view, int> cases[] = {
+      {"1", 1},          {"42", 42},        {"123456789", 123456789}, {"999999999", 999999999},
+      {"1000000000", 1000000000},           {"2147483647", 2147483647}, {"2147483648", 0},
+      {"9999999999", 0}, {"12345678901", 0}, {"0", 0},   {"01", 0},   {"", 0},
+      {"-1", 0},         {"+1", 0},          {" 1", 0},  {"1 ", 0},   {"12a", 0},
+      {"1.0", 0},        {"1e3", 0},         {"12345678a", 0},         {"123456789a", 0}};
+  for (auto [text, number] : cases) EXPECT_EQ(canonical_number(text), number) << text;
 }
 
 }  // namespace
