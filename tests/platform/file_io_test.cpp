@@ -95,6 +95,34 @@ TEST(WriteFileAtomically, KeepsThePreviousFileWhenTheWriteFails) {
   EXPECT_FALSE(write_file_atomically(dir.file("gone/keep.txt"), "x\n"));
 }
 
+// While a large replacement is written, the old file's cached text is given
+// back and the new text is sent to the disk early: the old file must still
+// read back whole when the replacement is dropped, and the new one when it
+// is put in place.
+TEST(TextFileWriter, AReplacementOfManyMegabytesKeepsTheOldFileUntilItIsInPlace) {
+  ScratchDir dir;
+  std::string old_text(24 << 20, 'o');
+  for (size_t i = 0; i < old_text.size(); i += 4099) old_text[i] = static_cast<char>('a' + i % 26);
+  write_bytes(dir.path() / "big.txt", old_text);
+  std::string piece(1 << 20, 'n');
+  piece.back() = '\n';
+  for (bool keep : {false, true}) {
+    TextFileWriter writer;
+    ASSERT_TRUE(writer.open_replacing(dir.file("big.txt")));
+    for (int i = 0; i < 32; ++i) writer.write(piece);
+    EXPECT_EQ(read_bytes(dir.path() / "big.txt"), old_text);
+    if (!keep) {
+      writer.discard();
+      EXPECT_EQ(read_bytes(dir.path() / "big.txt"), old_text);
+      continue;
+    }
+    EXPECT_TRUE(writer.close());
+    const std::string written = read_bytes(dir.path() / "big.txt");
+    ASSERT_EQ(written.size(), 32 * (piece.size() + 1));
+    EXPECT_EQ(written.substr(piece.size() - 1, 3), "\r\nn");
+  }
+}
+
 TEST(FileNames, AWindows1250NameOpensUnderItsNativeName) {
   ScratchDir dir;
   std::string native_name = "\xc3\xa1rv\xc3\xadzt\xc5\xb1r\xc5\x91.wav";  // árvíztűrő.wav
