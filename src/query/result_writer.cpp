@@ -1,7 +1,6 @@
 #include "query/result_writer.h"
 
 #include <algorithm>
-#include <charconv>
 #include <string_view>
 
 #include "corpus/table_layout.h"
