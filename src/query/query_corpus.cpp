@@ -1,8 +1,11 @@
 #include "query/query_corpus.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <climits>
 #include <cmath>
+#include <unordered_map>
 
 #include "tables/text_utils.h"
 
@@ -35,11 +38,38 @@ QueryCorpus::QueryCorpus(const TextTable& words, TableRows& sounds) : words_(wor
   read_sounds(sounds);
 }
 
+namespace {
+
+// What every word condition reads of a word; a count above five counts as
+// five, as no condition tells them apart.
+struct WordClassKey {
+  std::uint64_t syllable_bits = 0;
+  std::uint32_t counts = 0;  // has_syllables and the three clamped counts
+
+  explicit WordClassKey(const WordFacts& word)
+      : syllable_bits(word.has_syllables ? std::bit_cast<std::uint64_t>(word.syllables) : 0),
+        counts(static_cast<std::uint32_t>(word.has_syllables) << 12 | clamped(word.long_vowels.a) << 8 |
+               clamped(word.long_vowels.e) << 4 | clamped(word.long_vowels.other)) {}
+  bool operator==(const WordClassKey&) const = default;
+
+  static std::uint32_t clamped(int count) { return static_cast<std::uint32_t>(std::clamp(count, 0, 5)); }
+};
+
+struct WordClassHash {
+  size_t operator()(const WordClassKey& key) const {
+    return std::hash<std::uint64_t>()(key.syllable_bits * 0x9E3779B97F4A7C15ull ^ key.counts);
+  }
+};
+
+}  // namespace
+
 void QueryCorpus::read_words() {
   const int syllable_column = words_.column_index(kWordTable.name(word_column::kSyllables));
   const int position_column = words_.column_index(kWordTable.name(word_column::kPosition));
   const int text_word_column = words_.column_index(kWordTable.name(word_column::kTextWord));
   word_facts_.resize(static_cast<size_t>(words_.row_count()));
+  word_class_of_row_.resize(word_facts_.size());
+  std::unordered_map<WordClassKey, std::uint32_t, WordClassHash> classes;
   for (int row = 1; row <= words_.row_count(); ++row) {
     WordFacts& facts = word_facts_[static_cast<size_t>(row - 1)];
     FieldText syllables = syllable_column > 0 ? words_.cell(row, syllable_column) : std::nullopt;
@@ -50,6 +80,9 @@ void QueryCorpus::read_words() {
     if (text_word_column > 0)
       facts.text_word = text_words_.add(words_.cell(row, text_word_column));
     facts.duration = duration_of(words_.cell(row, word_column::kDuration));
+    auto [known, added] = classes.try_emplace(WordClassKey(facts), static_cast<std::uint32_t>(word_classes_.size()));
+    if (added) word_classes_.push_back(facts);
+    word_class_of_row_[static_cast<size_t>(row - 1)] = known->second;
   }
 }
 
@@ -91,52 +124,62 @@ constexpr size_t window_place(int k) {
 
 }  // namespace
 
+void QueryCorpus::reserve_sounds(size_t rows) {
+  // Room that the rows never reach costs address space, not memory.
+  sounds_.word_keys.reserve(rows);
+  sounds_.word_classes.reserve(rows);
+  sounds_.durations.reserve(rows);
+  sounds_.positions.reserve(rows);
+  sounds_.labels.reserve(rows);
+  for (std::vector<std::uint32_t>& column : sounds_.neighbour_labels) column.reserve(rows);
+  sounds_.neighbour_present.reserve(rows);
+  hit_numbers_.reserve(rows);
+}
+
 void QueryCorpus::read_sounds(TableRows& sounds) {
   const int position_column = sounds.column_index(kSoundTable.name(sound_column::kPosition));
   const int symbol_column = sounds.column_index(kSoundTable.name(sound_column::kSymbol));
   const ExactIndex word_numbers(words_, word_column::kNumber);
   std::vector<std::uint32_t> symbol_ids;
   std::string previous_word;
+  std::uint32_t word_key = 0, word_class = kNoWordClass;
   LabelWindow labels(label_lists_);
   while (sounds.next()) {
-    if (sound_facts_.empty()) {
-      // Room that the rows never reach costs address space, not memory.
-      sound_facts_.reserve(sounds.estimated_rows());
+    if (symbol_ids.empty()) {
+      reserve_sounds(sounds.estimated_rows());
       symbol_ids.reserve(sounds.estimated_rows());
-      hit_numbers_.reserve(sounds.estimated_rows());
     }
-    SoundFacts& facts = sound_facts_.emplace_back();
     // The sounds of a word stand together: most rows repeat the word of the row before.
     const std::string_view word = sounds.cell(sound_column::kWord).value_or("");
-    if (sound_facts_.size() > 1 && same_text(word, previous_word)) {
-      const SoundFacts& before = sound_facts_[sound_facts_.size() - 2];
-      facts.word_key = before.word_key;
-      facts.word_row = before.word_row;
-    } else {
+    if (symbol_ids.empty() || !same_text(word, previous_word)) {
       std::span<const int> word_rows = word_numbers.rows(word);
-      facts.word_row = word_rows.empty() ? -1 : word_rows.front();
-      facts.word_key = word_rows.empty() ? kUnmatchedWord | unmatched_words_.add(word)
-                                         : static_cast<std::uint32_t>(facts.word_row);
+      const std::int32_t word_row = word_rows.empty() ? -1 : word_rows.front();
+      word_key = word_rows.empty() ? kUnmatchedWord | unmatched_words_.add(word) : static_cast<std::uint32_t>(word_row);
+      word_class = word_rows.empty() ? kNoWordClass : word_class_of_row_[static_cast<size_t>(word_row - 1)];
       previous_word.assign(word);
     }
-    if (word.empty()) empty_word_key_ = facts.word_key;
-    facts.duration = duration_of(sounds.cell(sound_column::kDuration));
-    if (position_column > 0) facts.position = sound_positions_.add(sounds.cell(position_column));
-    facts.labels = labels.id(LabelWindow::kOwnPlace, sounds.cell(sound_column::kLabels));
+    if (word.empty()) empty_word_key_ = word_key;
+    sounds_.word_keys.push_back(word_key);
+    sounds_.word_classes.push_back(word_class);
+    sounds_.durations.push_back(duration_of(sounds.cell(sound_column::kDuration)));
+    sounds_.positions.push_back(position_column > 0 ? sound_positions_.add(sounds.cell(position_column))
+                                                    : TextIds::kMissing);
+    sounds_.labels.push_back(labels.id(LabelWindow::kOwnPlace, sounds.cell(sound_column::kLabels)));
+    std::uint8_t present = 0;
     for (int k = 0; k < kNeighbourCount; ++k) {
       const FieldText& symbol = sounds.cell(sound_column::kNeighbourSymbol[k]);
-      if (symbol && !symbol->empty()) facts.neighbour_present |= static_cast<std::uint8_t>(1u << k);
-      facts.neighbour_labels[k] = labels.id(window_place(k), sounds.cell(sound_column::kNeighbourLabels[k]));
+      if (symbol && !symbol->empty()) present |= static_cast<std::uint8_t>(1u << k);
+      sounds_.neighbour_labels[static_cast<size_t>(k)].push_back(
+          labels.id(window_place(k), sounds.cell(sound_column::kNeighbourLabels[k])));
     }
+    sounds_.neighbour_present.push_back(present);
     labels.next_row();
     symbol_ids.push_back(symbol_column > 0 ? symbols_.add(sounds.cell(symbol_column)) : TextIds::kMissing);
     hit_numbers_.add(sounds.cell(sound_column::kNumber), sounds.cell(sound_column::kWord),
                      sounds.cell(sound_column::kSentence));
   }
   symbol_rows_ = PostingLists(symbol_ids, symbols_.size());
-  std::vector<std::uint32_t> label_ids(sound_facts_.size());
-  for (size_t row = 0; row < sound_facts_.size(); ++row) label_ids[row] = sound_facts_[row].labels;
-  label_list_rows_ = PostingLists(label_ids, label_lists_.size());
+  label_list_rows_ = PostingLists(sounds_.labels, label_lists_.size());
 }
 
 std::span<const std::uint32_t> QueryCorpus::rows_of_symbol(std::string_view symbol) const {

@@ -4,6 +4,7 @@
 // candidates in compact arrays instead of field look-ups and table searches.
 // The sound table, the largest by far, is read row by row into its facts
 // and not kept.
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -46,16 +47,23 @@ struct WordFacts {
   std::int32_t duration = 0;                    // SZO_HOSSZ
 };
 
-struct SoundFacts {
+// The facts of the sound rows, a column each: a search reads only the columns
+// its tests use, which for a class of half the table is a tenth of the rows'
+// bytes.
+struct SoundColumns {
   // Equal keys for equal SZO_SORSZ texts (missing reads as ""): the word's row
   // when one has the number, otherwise kUnmatchedWord plus an id of the text.
-  std::uint32_t word_key = 0;
-  std::int32_t word_row = -1;  // 1-based row of the sound's word, -1 when no word has its number
-  std::int32_t duration = 0;   // HANG_HOSSZ
-  std::uint32_t position = TextIds::kMissing;  // HANG_POZ
-  std::uint32_t labels = 0;                    // HANG_CIMKE, an id of label_lists()
-  std::uint32_t neighbour_labels[kNeighbourCount] = {};
-  std::uint8_t neighbour_present = 0;  // bit k: neighbour k is not empty
+  std::vector<std::uint32_t> word_keys;
+  // The word class (QueryCorpus::word_classes()) of the sound's word;
+  // kNoWordClass when no word has its number.
+  std::vector<std::uint32_t> word_classes;
+  std::vector<std::int32_t> durations;   // HANG_HOSSZ
+  std::vector<std::uint32_t> positions;  // HANG_POZ
+  std::vector<std::uint32_t> labels;     // HANG_CIMKE, an id of label_lists()
+  std::array<std::vector<std::uint32_t>, kNeighbourCount> neighbour_labels;
+  std::vector<std::uint8_t> neighbour_present;  // bit k: neighbour k is not empty
+
+  size_t size() const { return durations.size(); }
 };
 
 class QueryCorpus {
@@ -66,7 +74,12 @@ class QueryCorpus {
 
   const TextTable& words() const { return words_; }
   const std::vector<WordFacts>& word_facts() const { return word_facts_; }  // row - 1
-  const std::vector<SoundFacts>& sound_facts() const { return sound_facts_; }
+  const SoundColumns& sounds() const { return sounds_; }
+  // The words that every word condition treats alike fall into one class:
+  // the facts of one word of each class, by class. A sound's word is tested
+  // by its class, once per specification, not by its row.
+  const std::vector<WordFacts>& word_classes() const { return word_classes_; }
+  static constexpr std::uint32_t kNoWordClass = UINT32_MAX;
   const TextIds& word_positions() const { return word_positions_; }
   const TextIds& text_words() const { return text_words_; }
   const TextIds& sound_positions() const { return sound_positions_; }
@@ -86,10 +99,13 @@ class QueryCorpus {
  private:
   void read_words();
   void read_sounds(TableRows& sounds);
+  void reserve_sounds(size_t rows);
 
   const TextTable& words_;
   std::vector<WordFacts> word_facts_;
-  std::vector<SoundFacts> sound_facts_;
+  std::vector<std::uint32_t> word_class_of_row_;  // row - 1
+  std::vector<WordFacts> word_classes_;
+  SoundColumns sounds_;
   TextIds word_positions_, text_words_, sound_positions_, label_lists_, unmatched_words_, symbols_;
   std::uint32_t empty_word_key_ = TextIds::kUnknownText;
   PostingLists symbol_rows_, label_list_rows_;

@@ -18,112 +18,135 @@ std::vector<char> membership(std::string_view text, const TextIds& lists) {
   return member;
 }
 
-// One part of a context text, matched against one neighbour.
-struct ContextPart {
-  bool any = false;          // "<BARMI>"
-  bool wants_none = false;   // "<SEMMI>"
-  std::vector<char> member;  // the part in the neighbour's label list
+// A context part other than "<BARMI>", matched against one neighbour.
+struct ContextTest {
+  const std::uint32_t* labels;  // the neighbour's label list of each row
+  std::uint8_t bit;             // the neighbour's bit in neighbour_present
+  bool wants_none;              // "<SEMMI>"
+  std::vector<char> member;     // the part in the neighbour's label list
 
-  ContextPart(std::string_view part, const TextIds& lists)
-      : any(part == kAnySound), wants_none(part == kNoSound) {
-    if (!any) member = membership(part, lists);
-  }
-  bool matches(const SoundFacts& sound, int neighbour) const {
-    if (any) return true;
-    if (!(sound.neighbour_present & (1u << neighbour))) return wants_none;
-    return member[sound.neighbour_labels[neighbour]] != 0;
+  bool matches(size_t row, std::uint8_t present) const {
+    if (!(present & bit)) return wants_none;
+    return member[labels[row]] != 0;
   }
 };
 
 // The before context against the third, second and first sound before, then
-// the after context against the first, second and third sound after.
+// the after context against the first, second and third sound after. Only
+// the parts that can fail are tested: most are "<BARMI>".
 class Contexts {
  public:
-  Contexts(const Specification& spec, const TextIds& lists) {
+  Contexts(const Specification& spec, const QueryCorpus& corpus) : present_(corpus.sounds().neighbour_present.data()) {
     auto before = context_parts(spec[kSpecBefore]);
     auto after = context_parts(spec[kSpecAfter]);
-    for (int k = 0; k < 3; ++k) parts_.emplace_back(before[static_cast<size_t>(k)], lists);
-    for (int k = 0; k < 3; ++k) parts_.emplace_back(after[static_cast<size_t>(k)], lists);
+    for (size_t k = 0; k < static_cast<size_t>(kNeighbourCount); ++k) {
+      const std::string_view part = k < 3 ? before[k] : after[k - 3];
+      if (part == kAnySound) continue;
+      tests_.push_back({corpus.sounds().neighbour_labels[k].data(), static_cast<std::uint8_t>(1u << k),
+                        part == kNoSound, membership(part, corpus.label_lists())});
+    }
   }
-  bool match(const SoundFacts& sound) const {
-    for (int k = 0; k < kNeighbourCount; ++k)
-      if (!parts_[static_cast<size_t>(k)].matches(sound, k)) return false;
+  bool match(size_t row) const {
+    if (tests_.empty()) return true;
+    const std::uint8_t present = present_[row];
+    for (const ContextTest& test : tests_)
+      if (!test.matches(row, present)) return false;
     return true;
   }
-
- private:
-  std::vector<ContextPart> parts_;
-};
-
-// The verdict on the word of the last candidate, kept while the candidates
-// stay in the same word. It starts with the empty word number and "not good".
-class WordCache {
- public:
-  WordCache(const QueryCorpus& corpus, const Specification& spec)
-      : corpus_(corpus), conditions_(spec), key_(corpus.empty_word_key()) {}
-
-  bool good(const SoundFacts& sound) {
-    if (sound.word_key != key_) {
-      key_ = sound.word_key;
-      good_ = sound.word_row > 0 &&
-              conditions_.hold(corpus_.word_facts()[static_cast<size_t>(sound.word_row - 1)]);
-    }
-    return good_;
+  void prefetch_row(size_t row) const {
+    if (tests_.empty()) return;
+    prefetch(&present_[row]);
+    for (const ContextTest& test : tests_) prefetch(&test.labels[row]);
   }
 
  private:
-  const QueryCorpus& corpus_;
-  WordConditions conditions_;
-  std::uint32_t key_;
-  bool good_ = false;
+  const std::uint8_t* present_;
+  std::vector<ContextTest> tests_;
+};
+
+// Whether a candidate's word meets the word conditions, told by the word's
+// class. The verdict is kept while the candidates stay in the same word, and
+// it starts with the empty word number and "not good": the candidates before
+// the first one of another word number are not good.
+class WordVerdicts {
+ public:
+  WordVerdicts(const QueryCorpus& corpus, const Specification& spec)
+      : keys_(corpus.sounds().word_keys.data()),
+        classes_(corpus.sounds().word_classes.data()),
+        empty_key_(corpus.empty_word_key()) {
+    const WordConditions conditions(spec);
+    for (const WordFacts& word : corpus.word_classes()) good_.push_back(conditions.hold(word));
+  }
+
+  bool good(size_t row) {
+    if (leading_) {
+      if (keys_[row] == empty_key_) return false;
+      leading_ = false;
+    }
+    const std::uint32_t word_class = classes_[row];
+    return word_class != QueryCorpus::kNoWordClass && good_[word_class];
+  }
+  void prefetch_row(size_t row) const { prefetch(&classes_[row]); }
+
+ private:
+  const std::uint32_t* keys_;
+  const std::uint32_t* classes_;
+  std::uint32_t empty_key_;
+  bool leading_ = true;
+  std::vector<char> good_;  // by word class
 };
 
 class SoundWalk {
  public:
   SoundWalk(const QueryCorpus& corpus, const Specification& spec, HitSink& sink)
-      : corpus_(corpus),
-        facts_(corpus.sound_facts()),
+      : columns_(corpus.sounds()),
+        numbers_(corpus.hit_numbers()),
         words_(corpus, spec),
-        contexts_(spec, corpus.label_lists()),
+        contexts_(spec, corpus),
         any_position_(spec[kSpecWordPosition] == kAnyPosition),
         position_(corpus.sound_positions().find(spec[kSpecWordPosition])),
         sink_(sink) {}
 
-  // A candidate row (1-based) that passes every test is a hit lasting
+  // A candidate row (0-based) that passes every test is a hit lasting
   // `duration`.
-  void candidate(int row, std::int64_t duration) {
-    const SoundFacts& sound = facts_[static_cast<size_t>(row - 1)];
-    if (!words_.good(sound)) return;
-    if (!any_position_ && sound.position != position_) return;
-    if (!contexts_.match(sound)) return;
-    sink_.add_sound_row(duration, static_cast<size_t>(row - 1));
+  void candidate(size_t row, std::int64_t duration) {
+    if (!words_.good(row)) return;
+    if (!any_position_ && columns_.positions[row] != position_) return;
+    if (!contexts_.match(row)) return;
+    sink_.add_sound_row(duration, row);
   }
 
-  const std::vector<SoundFacts>& facts() const { return facts_; }
+  const SoundColumns& columns() const { return columns_; }
 
-  // The candidates of a class lie anywhere in the table, a few cache misses
-  // each: the facts of the ones a few places ahead are asked for while the
-  // one at hand is tested, and the word of a nearer one, whose facts are in.
+  // Candidates far apart in the table cost a cache miss in each column a
+  // test reads: those columns are asked for a few candidates ahead. Close
+  // candidates are read in order, which the processor foresees by itself.
   template <class Visit>
   void visit_candidates(std::span<const std::uint32_t> rows, Visit visit) const {
     constexpr size_t kAhead = 16;
+    constexpr size_t kScattered = 16;  // rows of the table per candidate
+    if (rows.size() * kScattered > columns_.size()) {
+      for (std::uint32_t row : rows) visit(static_cast<size_t>(row));
+      return;
+    }
     for (size_t i = 0; i < rows.size(); ++i) {
-      if (i + kAhead < rows.size()) {
-        prefetch(&facts_[rows[i + kAhead]]);
-        corpus_.hit_numbers().prefetch(rows[i + kAhead]);
-      }
-      if (i + kAhead / 2 < rows.size()) {
-        const std::int32_t word_row = facts_[rows[i + kAhead / 2]].word_row;
-        if (word_row > 0) prefetch(&corpus_.word_facts()[static_cast<size_t>(word_row - 1)]);
-      }
+      if (i + kAhead < rows.size()) prefetch_row(rows[i + kAhead]);
       visit(static_cast<size_t>(rows[i]));
     }
   }
 
  private:
-  const QueryCorpus& corpus_;
-  const std::vector<SoundFacts>& facts_;
-  WordCache words_;
+  void prefetch_row(size_t row) const {
+    words_.prefetch_row(row);
+    prefetch(&columns_.durations[row]);
+    if (!any_position_) prefetch(&columns_.positions[row]);
+    contexts_.prefetch_row(row);
+    numbers_.prefetch(row);
+  }
+
+  const SoundColumns& columns_;
+  const HitNumberStore& numbers_;
+  WordVerdicts words_;
   Contexts contexts_;
   bool any_position_;
   std::uint32_t position_;
@@ -131,9 +154,9 @@ class SoundWalk {
 };
 
 void walk_symbol(SoundWalk& walk, const QueryCorpus& corpus, const std::string& symbol) {
-  walk.visit_candidates(corpus.rows_of_symbol(symbol), [&walk](size_t index) {
-    walk.candidate(static_cast<int>(index) + 1, walk.facts()[index].duration);
-  });
+  const std::vector<std::int32_t>& durations = walk.columns().durations;
+  walk.visit_candidates(corpus.rows_of_symbol(symbol),
+                        [&](size_t row) { walk.candidate(row, durations[row]); });
 }
 
 // The 0-based rows whose own label list is a member, in increasing order.
@@ -145,7 +168,7 @@ std::span<const std::uint32_t> rows_in_lists(const QueryCorpus& corpus, const st
   for (std::uint32_t id = 0; id < member.size(); ++id)
     if (member[id]) ids.push_back(id);
   if (ids.size() == 1) return corpus.rows_of_label_list(ids.front());
-  std::vector<std::uint64_t> bits((corpus.sound_facts().size() + 63) / 64, 0);
+  std::vector<std::uint64_t> bits((corpus.sounds().size() + 63) / 64, 0);
   size_t count = 0;
   for (std::uint32_t id : ids) {
     std::span<const std::uint32_t> rows = corpus.rows_of_label_list(id);
@@ -161,10 +184,10 @@ std::span<const std::uint32_t> rows_in_lists(const QueryCorpus& corpus, const st
 }
 
 void walk_category(SoundWalk& walk, const QueryCorpus& corpus, const std::string& category) {
-  const std::vector<SoundFacts>& facts = walk.facts();
+  const std::vector<std::int32_t>& durations = walk.columns().durations;
   std::vector<std::uint32_t> merged;
   walk.visit_candidates(rows_in_lists(corpus, membership(category, corpus.label_lists()), merged),
-                        [&](size_t index) { walk.candidate(static_cast<int>(index) + 1, facts[index].duration); });
+                        [&](size_t row) { walk.candidate(row, durations[row]); });
 }
 
 // The first label in the row's own list, the second in the first following
@@ -176,17 +199,15 @@ void walk_sequence(SoundWalk& walk, const QueryCorpus& corpus,
   std::vector<std::vector<char>> member;
   for (const std::string& label : labels) member.push_back(membership(label, corpus.label_lists()));
   // The label lists of the first and second following sound.
-  constexpr int kFollowing[] = {3, 4};
-  const std::vector<SoundFacts>& facts = walk.facts();
+  constexpr size_t kFollowing[] = {3, 4};
+  const SoundColumns& columns = walk.columns();
   std::vector<std::uint32_t> merged;
-  walk.visit_candidates(rows_in_lists(corpus, member.front(), merged), [&](size_t index) {
-    const SoundFacts& sound = facts[index];
+  walk.visit_candidates(rows_in_lists(corpus, member.front(), merged), [&](size_t row) {
     for (size_t k = 1; k < labels.size(); ++k)
-      if (!member[k][sound.neighbour_labels[kFollowing[k - 1]]]) return;
+      if (!member[k][columns.neighbour_labels[kFollowing[k - 1]][row]]) return;
     std::int64_t duration = 0;
-    for (size_t k = 0; k < labels.size() && index + k < facts.size(); ++k)
-      duration += facts[index + k].duration;
-    walk.candidate(static_cast<int>(index) + 1, duration);
+    for (size_t k = 0; k < labels.size() && row + k < columns.size(); ++k) duration += columns.durations[row + k];
+    walk.candidate(row, duration);
   });
 }
 
