@@ -18,9 +18,14 @@ class TableRow {
   std::string_view finish();
 
  private:
-  void separate();
+  // Where the next field goes, its separator written, with room for `count`
+  // bytes after it. Millions of rows of 21 short fields: the line is written
+  // through a pointer into room kept from row to row, as appending piece by
+  // piece checks and ends the string at every piece.
+  char* begin_field(size_t count);
 
-  std::string line_;
+  std::string line_;  // used_ bytes of the line, room after them
+  size_t used_ = 0;
   bool finished_ = true;
 };
 

@@ -126,7 +126,11 @@ class SoundWalk {
     constexpr size_t kAhead = 16;
     constexpr size_t kScattered = 16;  // rows of the table per candidate
     if (rows.size() * kScattered > columns_.size()) {
-      for (std::uint32_t row : rows) visit(static_cast<size_t>(row));
+      // Only the hits' numbers are read out of order: a hit skips the rows between.
+      for (size_t i = 0; i < rows.size(); ++i) {
+        if (i + kAhead < rows.size()) numbers_.prefetch(rows[i + kAhead]);
+        visit(static_cast<size_t>(rows[i]));
+      }
       return;
     }
     for (size_t i = 0; i < rows.size(); ++i) {
