@@ -50,6 +50,14 @@ std::FILE* open_input_file(std::string_view path, std::uint64_t max_bytes, Input
   return file;
 }
 
+bool seek_input_file(std::FILE* file, std::uint64_t offset) {
+#ifdef _WIN32
+  return _fseeki64(file, static_cast<__int64>(offset), SEEK_SET) == 0;
+#else
+  return fseeko(file, static_cast<off_t>(offset), SEEK_SET) == 0;
+#endif
+}
+
 InputError input_problem(std::string_view path, std::uint64_t max_bytes) {
   InputError error;
   if (std::FILE* file = open_input_file(path, max_bytes, &error)) std::fclose(file);

@@ -41,6 +41,10 @@ inline constexpr std::uint64_t kMaxInputBytes = std::uint64_t{256} << 20;
 std::FILE* open_input_file(std::string_view path, std::uint64_t max_bytes,
                            InputError* error = nullptr);
 
+// Moves a file opened for reading to the byte offset from its start, beyond
+// the 2 GB that fseek reaches everywhere. False when it cannot.
+bool seek_input_file(std::FILE* file, std::uint64_t offset);
+
 // Why open_input_file refuses the file now; `none` when it would open it.
 InputError input_problem(std::string_view path, std::uint64_t max_bytes = kMaxInputBytes);
 

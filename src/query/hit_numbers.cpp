@@ -28,6 +28,13 @@ void HitNumberStore::add(const FieldText& sound, const FieldText& word, const Fi
   }
 }
 
+void HitNumberStore::append(HitNumberStore&& other) {
+  const size_t first_row = numbers_.size();
+  numbers_.insert(numbers_.end(), other.numbers_.begin(), other.numbers_.end());
+  for (auto& [row, texts] : other.texts_) texts_.emplace(first_row + row, std::move(texts));
+  other = HitNumberStore();
+}
+
 HitNumbers HitNumberStore::get(size_t row, Scratch& scratch) const {
   const std::array<std::uint32_t, 3>& numbers = numbers_[row];
   std::array<std::string_view, 3> texts;

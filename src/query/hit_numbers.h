@@ -31,6 +31,8 @@ class HitNumberStore {
   // The next row's fields; a missing field reads as "".
   void add(const FieldText& sound, const FieldText& word, const FieldText& sentence);
   void reserve(size_t rows) { numbers_.reserve(rows); }
+  // The other store's rows after these.
+  void append(HitNumberStore&& other);
   void prefetch(size_t row) const { zor::prefetch(&numbers_[row]); }
   // The texts of a 0-based row, valid until `scratch` is used again.
   HitNumbers get(size_t row, Scratch& scratch) const;

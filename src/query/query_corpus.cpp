@@ -5,6 +5,7 @@
 #include <bit>
 #include <climits>
 #include <cmath>
+#include <future>
 #include <unordered_map>
 
 #include "tables/text_utils.h"
@@ -33,9 +34,9 @@ std::span<const std::uint32_t> PostingLists::rows(std::uint32_t id) const {
   return std::span(rows_).subspan(begins_[id], begins_[id + 1] - begins_[id]);
 }
 
-QueryCorpus::QueryCorpus(const TextTable& words, TableRows& sounds) : words_(words) {
+QueryCorpus::QueryCorpus(const TextTable& words, TableRows& first_half, TableRows& second_half) : words_(words) {
   read_words();
-  read_sounds(sounds);
+  read_sounds(first_half, second_half);
 }
 
 namespace {
@@ -124,62 +125,140 @@ constexpr size_t window_place(int k) {
 
 }  // namespace
 
-void QueryCorpus::reserve_sounds(size_t rows) {
-  // Room that the rows never reach costs address space, not memory.
-  sounds_.word_keys.reserve(rows);
-  sounds_.word_classes.reserve(rows);
-  sounds_.durations.reserve(rows);
-  sounds_.positions.reserve(rows);
-  sounds_.labels.reserve(rows);
-  for (std::vector<std::uint32_t>& column : sounds_.neighbour_labels) column.reserve(rows);
-  sounds_.neighbour_present.reserve(rows);
-  hit_numbers_.reserve(rows);
+// The facts of one part of the sound rows, with ids of its own.
+struct QueryCorpus::SoundPart {
+  SoundColumns columns;
+  std::vector<std::uint32_t> symbol_ids;
+  TextIds positions, label_lists, symbols, unmatched_words;
+  std::uint32_t empty_word_key = TextIds::kUnknownText;
+  HitNumberStore hit_numbers;
+
+  void reserve(size_t rows) {
+    // Room that the rows never reach costs address space, not memory.
+    columns.word_keys.reserve(rows);
+    columns.word_classes.reserve(rows);
+    columns.durations.reserve(rows);
+    columns.positions.reserve(rows);
+    columns.labels.reserve(rows);
+    for (std::vector<std::uint32_t>& column : columns.neighbour_labels) column.reserve(rows);
+    columns.neighbour_present.reserve(rows);
+    symbol_ids.reserve(rows);
+    hit_numbers.reserve(rows);
+  }
+};
+
+void QueryCorpus::read_sounds(TableRows& first_half, TableRows& second_half) {
+  const ExactIndex word_numbers(words_, word_column::kNumber);
+  SoundPart first, second;
+  // The first half's columns take the second's after it: room for both, so
+  // that nothing is copied twice.
+  std::future<void> second_reading = std::async(std::launch::async, [&] { read_sound_part(second_half, word_numbers, 1, second); });
+  read_sound_part(first_half, word_numbers, 2, first);
+  second_reading.get();
+  join_sound_parts(first, second);
+  symbol_rows_ = PostingLists(first.symbol_ids, symbols_.size());
+  label_list_rows_ = PostingLists(sounds_.labels, label_lists_.size());
 }
 
-void QueryCorpus::read_sounds(TableRows& sounds) {
+void QueryCorpus::read_sound_part(TableRows& sounds, const ExactIndex& word_numbers, size_t room_scale,
+                                  SoundPart& part) const {
   const int position_column = sounds.column_index(kSoundTable.name(sound_column::kPosition));
   const int symbol_column = sounds.column_index(kSoundTable.name(sound_column::kSymbol));
-  const ExactIndex word_numbers(words_, word_column::kNumber);
-  std::vector<std::uint32_t> symbol_ids;
+  SoundColumns& columns = part.columns;
   std::string previous_word;
   std::uint32_t word_key = 0, word_class = kNoWordClass;
-  LabelWindow labels(label_lists_);
+  LabelWindow labels(part.label_lists);
   while (sounds.next()) {
-    if (symbol_ids.empty()) {
-      reserve_sounds(sounds.estimated_rows());
-      symbol_ids.reserve(sounds.estimated_rows());
-    }
+    if (part.symbol_ids.empty()) part.reserve(room_scale * sounds.estimated_rows());
     // The sounds of a word stand together: most rows repeat the word of the row before.
     const std::string_view word = sounds.cell(sound_column::kWord).value_or("");
-    if (symbol_ids.empty() || !same_text(word, previous_word)) {
+    if (part.symbol_ids.empty() || !same_text(word, previous_word)) {
       std::span<const int> word_rows = word_numbers.rows(word);
       const std::int32_t word_row = word_rows.empty() ? -1 : word_rows.front();
-      word_key = word_rows.empty() ? kUnmatchedWord | unmatched_words_.add(word) : static_cast<std::uint32_t>(word_row);
+      word_key = word_rows.empty() ? kUnmatchedWord | part.unmatched_words.add(word)
+                                   : static_cast<std::uint32_t>(word_row);
       word_class = word_rows.empty() ? kNoWordClass : word_class_of_row_[static_cast<size_t>(word_row - 1)];
       previous_word.assign(word);
     }
-    if (word.empty()) empty_word_key_ = word_key;
-    sounds_.word_keys.push_back(word_key);
-    sounds_.word_classes.push_back(word_class);
-    sounds_.durations.push_back(duration_of(sounds.cell(sound_column::kDuration)));
-    sounds_.positions.push_back(position_column > 0 ? sound_positions_.add(sounds.cell(position_column))
+    if (word.empty()) part.empty_word_key = word_key;
+    columns.word_keys.push_back(word_key);
+    columns.word_classes.push_back(word_class);
+    columns.durations.push_back(duration_of(sounds.cell(sound_column::kDuration)));
+    columns.positions.push_back(position_column > 0 ? part.positions.add(sounds.cell(position_column))
                                                     : TextIds::kMissing);
-    sounds_.labels.push_back(labels.id(LabelWindow::kOwnPlace, sounds.cell(sound_column::kLabels)));
+    columns.labels.push_back(labels.id(LabelWindow::kOwnPlace, sounds.cell(sound_column::kLabels)));
     std::uint8_t present = 0;
     for (int k = 0; k < kNeighbourCount; ++k) {
       const FieldText& symbol = sounds.cell(sound_column::kNeighbourSymbol[k]);
       if (symbol && !symbol->empty()) present |= static_cast<std::uint8_t>(1u << k);
-      sounds_.neighbour_labels[static_cast<size_t>(k)].push_back(
+      columns.neighbour_labels[static_cast<size_t>(k)].push_back(
           labels.id(window_place(k), sounds.cell(sound_column::kNeighbourLabels[k])));
     }
-    sounds_.neighbour_present.push_back(present);
+    columns.neighbour_present.push_back(present);
     labels.next_row();
-    symbol_ids.push_back(symbol_column > 0 ? symbols_.add(sounds.cell(symbol_column)) : TextIds::kMissing);
-    hit_numbers_.add(sounds.cell(sound_column::kNumber), sounds.cell(sound_column::kWord),
-                     sounds.cell(sound_column::kSentence));
+    part.symbol_ids.push_back(symbol_column > 0 ? part.symbols.add(sounds.cell(symbol_column)) : TextIds::kMissing);
+    part.hit_numbers.add(sounds.cell(sound_column::kNumber), sounds.cell(sound_column::kWord),
+                         sounds.cell(sound_column::kSentence));
   }
-  symbol_rows_ = PostingLists(symbol_ids, symbols_.size());
-  label_list_rows_ = PostingLists(sounds_.labels, label_lists_.size());
+}
+
+namespace {
+
+// The id in `into` of each id of `from`; the missing field stays missing.
+std::vector<std::uint32_t> ids_in(TextIds& into, const TextIds& from) {
+  std::vector<std::uint32_t> ids(from.size(), TextIds::kMissing);
+  for (std::uint32_t id = 1; id < from.size(); ++id) ids[id] = into.add(from.text(id));
+  return ids;
+}
+
+// Each column of the second part is let go once appended: the parts never
+// hold more than one column twice.
+template <class T>
+void append_mapped(std::vector<T>& into, std::vector<T>& from, const std::vector<std::uint32_t>& ids) {
+  into.reserve(into.size() + from.size());
+  for (T id : from) into.push_back(ids[id]);
+  std::vector<T>().swap(from);
+}
+
+template <class T>
+void append(std::vector<T>& into, std::vector<T>& from) {
+  into.insert(into.end(), from.begin(), from.end());
+  std::vector<T>().swap(from);
+}
+
+}  // namespace
+
+// The first part's ids stay; the second's are looked up in them.
+void QueryCorpus::join_sound_parts(SoundPart& first, SoundPart& second) {
+  const std::vector<std::uint32_t> positions = ids_in(first.positions, second.positions);
+  const std::vector<std::uint32_t> label_lists = ids_in(first.label_lists, second.label_lists);
+  const std::vector<std::uint32_t> symbols = ids_in(first.symbols, second.symbols);
+  const std::vector<std::uint32_t> unmatched_words = ids_in(first.unmatched_words, second.unmatched_words);
+  auto word_key = [&](std::uint32_t key) {
+    return key & kUnmatchedWord ? kUnmatchedWord | unmatched_words[key & ~kUnmatchedWord] : key;
+  };
+  SoundColumns& into = first.columns;
+  SoundColumns& from = second.columns;
+  for (std::uint32_t& key : from.word_keys) key = word_key(key);
+  append(into.word_keys, from.word_keys);
+  append(into.word_classes, from.word_classes);
+  append(into.durations, from.durations);
+  append_mapped(into.positions, from.positions, positions);
+  append_mapped(into.labels, from.labels, label_lists);
+  for (size_t k = 0; k < into.neighbour_labels.size(); ++k)
+    append_mapped(into.neighbour_labels[k], from.neighbour_labels[k], label_lists);
+  append(into.neighbour_present, from.neighbour_present);
+  append_mapped(first.symbol_ids, second.symbol_ids, symbols);
+  first.hit_numbers.append(std::move(second.hit_numbers));
+  if (second.empty_word_key != TextIds::kUnknownText) first.empty_word_key = word_key(second.empty_word_key);
+
+  sounds_ = std::move(first.columns);
+  sound_positions_ = std::move(first.positions);
+  label_lists_ = std::move(first.label_lists);
+  symbols_ = std::move(first.symbols);
+  unmatched_words_ = std::move(first.unmatched_words);
+  empty_word_key_ = first.empty_word_key;
+  hit_numbers_ = std::move(first.hit_numbers);
 }
 
 std::span<const std::uint32_t> QueryCorpus::rows_of_symbol(std::string_view symbol) const {

@@ -68,9 +68,10 @@ struct SoundColumns {
 
 class QueryCorpus {
  public:
-  // The word table must stay loaded, unchanged, while the corpus is in use;
-  // the sound rows are read to their end here.
-  QueryCorpus(const TextTable& words, TableRows& sounds);
+  // The word table must stay loaded, unchanged, while the corpus is in use.
+  // The sound rows are read to their end here, the two halves of the table
+  // at once: the first half's rows come first.
+  QueryCorpus(const TextTable& words, TableRows& first_half, TableRows& second_half);
 
   const TextTable& words() const { return words_; }
   const std::vector<WordFacts>& word_facts() const { return word_facts_; }  // row - 1
@@ -97,9 +98,13 @@ class QueryCorpus {
   const HitNumberStore& hit_numbers() const { return hit_numbers_; }
 
  private:
+  struct SoundPart;
   void read_words();
-  void read_sounds(TableRows& sounds);
-  void reserve_sounds(size_t rows);
+  void read_sounds(TableRows& first_half, TableRows& second_half);
+  // Reads the rows into the part, with room for room_scale times the rows
+  // they seem to hold.
+  void read_sound_part(TableRows& sounds, const ExactIndex& word_numbers, size_t room_scale, SoundPart& part) const;
+  void join_sound_parts(SoundPart& first, SoundPart& second);
 
   const TextTable& words_;
   std::vector<WordFacts> word_facts_;

@@ -3,6 +3,7 @@
 #include <deque>
 #include <functional>
 #include <future>
+#include <memory>
 #include <optional>
 
 #include "platform/encoding.h"
@@ -55,11 +56,15 @@ RunOutcome run_query(const std::vector<Specification>& specifications, const Out
     TextTable sentences;
     return load_table(sentences, names.sentences);
   });
+  // The sound table is read row by row into the corpus facts, not loaded,
+  // its two halves at once; their readers start while the words load, and
+  // go once the facts are in.
+  auto sounds = std::make_unique<TableFileRows>('\t');
+  auto sounds_second_half = std::make_unique<TableFileRows>('\t');
+  bool sounds_loaded = sounds->open(names.sounds, {}, TableFileRows::Part::first_half) &&
+                       sounds_second_half->open(names.sounds, {}, TableFileRows::Part::second_half);
   TextTable words;
   const bool words_loaded = load_table(words, names.words);
-  // The sound table is read row by row into the corpus facts, not loaded.
-  TableFileRows sounds('\t');
-  bool sounds_loaded = sounds.open(names.sounds);
   const bool sentences_loaded = sentences_loading.get();
   std::string columns_missing;
   if (words_loaded)
@@ -68,7 +73,7 @@ RunOutcome run_query(const std::vector<Specification>& specifications, const Out
     // Every column but the short flag, which the query does not read.
     std::vector<int> read = column_range(1, kSoundTable.column_count());
     std::erase(read, sound_column::kShort);
-    columns_missing = missing_column_message(sounds.column_names(), kSoundTable, read, names.sounds);
+    columns_missing = missing_column_message(sounds->column_names(), kSoundTable, read, names.sounds);
   }
   if (!columns_missing.empty()) {
     host.show_message(columns_missing);
@@ -76,9 +81,11 @@ RunOutcome run_query(const std::vector<Specification>& specifications, const Out
   }
   std::optional<QueryCorpus> corpus;
   if (sentences_loaded && words_loaded && sounds_loaded) {
-    corpus.emplace(words, sounds);
-    sounds_loaded = !sounds.failed();
+    corpus.emplace(words, *sounds, *sounds_second_half);
+    sounds_loaded = !sounds->failed() && !sounds_second_half->failed();
   }
+  sounds.reset();
+  sounds_second_half.reset();
   ResultWriter writer;
   const ResultWriter::Opened opened = writer.open(names.result, names.result_dev);
   if (!sentences_loaded || !words_loaded || !sounds_loaded || !opened.result ||

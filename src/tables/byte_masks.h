@@ -60,4 +60,25 @@ inline ByteMasks byte_masks(const char* bytes, char separator) {
 #endif
 }
 
+constexpr size_t kWideMaskBlock = 64;
+
+struct WideByteMasks {
+  std::uint64_t separators = 0;
+  std::uint64_t lfs = 0;
+  std::uint64_t escapes = 0;
+};
+
+// The masks of sixty-four bytes, for a reader that walks many rows at once.
+inline WideByteMasks wide_byte_masks(const char* bytes, char separator) {
+  WideByteMasks wide;
+  for (size_t block = 0; block < kWideMaskBlock / kMaskBlock; ++block) {
+    const ByteMasks masks = byte_masks(bytes + block * kMaskBlock, separator);
+    const auto shift = static_cast<unsigned>(block * kMaskBlock);
+    wide.separators |= std::uint64_t{masks.separators} << shift;
+    wide.lfs |= std::uint64_t{masks.lfs} << shift;
+    wide.escapes |= std::uint64_t{masks.escapes} << shift;
+  }
+  return wide;
+}
+
 }  // namespace zor

@@ -42,6 +42,14 @@ class RowParser {
   Row parse(const char* in, size_t& at, size_t size, char* out, size_t& written,
             std::vector<std::uint64_t>& ends, bool spaced_allowed = false) const;
 
+  // Whether a row with no byte other than the separator and the LF that the
+  // rules treat apart (a CR directly before the LF aside) reads by the
+  // separators' places alone: its fields end at the first kept_columns()
+  // separators, and the last kept one at the LF, a CR before it dropped.
+  bool reads_plain_rows() const { return plain_rows_; }
+  size_t kept_columns() const { return kept_; }
+  char separator() const { return separator_; }
+
  private:
   // A row without a backslash, a zero byte or a CR other than its closing
   // one, read from the separators' places alone; its fields are moved

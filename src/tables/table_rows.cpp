@@ -1,6 +1,7 @@
 #include "tables/table_rows.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <exception>
 #include <filesystem>
@@ -8,6 +9,7 @@
 
 #include "platform/encoding.h"
 #include "platform/file_io.h"
+#include "tables/byte_masks.h"
 
 namespace zor {
 
@@ -35,21 +37,27 @@ TableFileRows::~TableFileRows() {
 
 namespace {
 
+// Whether the LF at bytes[lf] ends a row: it does when no backslash takes
+// it, after an even run of backslashes (a CR between them and the LF goes
+// with the LF). The byte before such a run is never part of an escape that
+// reaches the run; `run_begin` is where the run begins, 0 when it reaches
+// the bytes' start.
+bool lf_ends_row(const char* bytes, size_t lf, size_t& run_begin) {
+  size_t before = lf;
+  if (before > 0 && bytes[before - 1] == '\r') --before;
+  size_t backslashes = 0;
+  while (before > 0 && bytes[before - 1] == '\\') --before, ++backslashes;
+  run_begin = before;
+  return backslashes % 2 == 0;
+}
+
 // Where the last row that bytes[0, size) holds whole ends, looking at the
-// LFs from `from` on: a row ends at an LF that no backslash takes, one after
-// an even run of backslashes (a CR between them and the LF goes with the
-// LF). The byte before such a run is never part of an escape that reaches
-// the run. 0 when there is no whole row.
+// LFs from `from` on; bytes[0] begins a row. 0 when there is no whole row.
 size_t whole_rows_end(const char* bytes, size_t from, size_t size) {
   // Backwards from the end: the last row end lies a row's length or so back.
-  for (size_t at = size; at-- > from;) {
-    if (bytes[at] != '\n') continue;
-    size_t before = at;
-    if (before > 0 && bytes[before - 1] == '\r') --before;
-    size_t backslashes = 0;
-    while (before > 0 && bytes[before - 1] == '\\') --before, ++backslashes;
-    if (backslashes % 2 == 0) return at + 1;
-  }
+  size_t run_begin = 0;
+  for (size_t at = size; at-- > from;)
+    if (bytes[at] == '\n' && lf_ends_row(bytes, at, run_begin)) return at + 1;
   return 0;
 }
 
@@ -64,7 +72,28 @@ bool read_into(std::FILE* file, TextBuffer& bytes, size_t count) {
 
 }  // namespace
 
-bool TableFileRows::open(std::string_view path, const KeptColumns& kept_columns) {
+std::uint64_t TableFileRows::half_split(std::uint64_t data_begin) {
+  // A small table is read faster by one reader than split.
+  constexpr std::uint64_t kSmallest = std::uint64_t{1} << 20;
+  constexpr size_t kSearched = size_t{1} << 20;
+  if (file_bytes_ < data_begin + kSmallest) return file_bytes_;
+  const std::uint64_t middle = data_begin + (file_bytes_ - data_begin) / 2;
+  TextBuffer bytes;
+  if (!seek_input_file(file_, middle)) return file_bytes_;
+  read_into(file_, bytes, kSearched);
+  // Its first byte may be taken by a backslash before the middle: an LF
+  // whose run of backslashes reaches it tells nothing.
+  size_t run_begin = 0;
+  for (const char* lf = bytes.data(); (lf = static_cast<const char*>(std::memchr(
+                                           lf, '\n', bytes.size() - static_cast<size_t>(lf - bytes.data())))) != nullptr;
+       ++lf) {
+    const auto at = static_cast<size_t>(lf - bytes.data());
+    if (lf_ends_row(bytes.data(), at, run_begin) && run_begin > 0) return middle + at + 1;
+  }
+  return file_bytes_;
+}
+
+bool TableFileRows::open(std::string_view path, const KeptColumns& kept_columns, Part part) {
   file_ = open_input_file(path, kMaxTableBytes);
   if (!file_) return false;
   std::error_code error;
@@ -83,6 +112,25 @@ bool TableFileRows::open(std::string_view path, const KeptColumns& kept_columns)
   const size_t data_begin = parse_header(header.data(), header.size(), separator_, names_);
   carried_.append(std::string_view(header.data() + data_begin, header.size() - data_begin));
   carried_offset_ = data_begin;
+  read_at_ = header.size();
+  if (part != Part::whole) {
+    const std::uint64_t split = half_split(data_begin);
+    if (part == Part::first_half) {
+      if (split < file_bytes_) read_end_ = split;
+      if (read_at_ > split) {
+        carried_.resize_for_overwrite(static_cast<size_t>(split - data_begin));
+        read_at_ = split;
+      }
+      at_end_ = at_end_ || read_at_ >= read_end_;
+    } else {
+      carried_.resize_for_overwrite(0);
+      carried_offset_ = split;
+      read_at_ = split;
+      at_end_ = split >= file_bytes_;
+    }
+    if (!at_end_ && !seek_input_file(file_, read_at_)) failed_ = at_end_ = true;
+  }
+  rows_bytes_ = std::min(read_end_, file_bytes_) - std::min(carried_offset_, file_bytes_);
   parser_.emplace(separator_, kept_columns ? std::min(kept_columns(names_), stored_columns()) : stored_columns());
   reader_ = std::thread([this] { read_batches(); });
   return true;
@@ -100,26 +148,90 @@ bool TableFileRows::fill(Batch& batch) {
   size_t whole_end = 0;
   for (size_t searched = 0; whole_end == 0 && !at_end_;) {
     const size_t before = batch.bytes.size();
-    at_end_ = !read_into(file_, batch.bytes, slice_bytes_);
-    if (at_end_) failed_ = std::ferror(file_) != 0;
+    at_end_ = !read_more(batch.bytes);
     whole_end = whole_rows_end(batch.bytes.data(), searched, batch.bytes.size());
     searched = before;
   }
   // The file's last line is read even when it ends inside, as a load reads it.
   if (at_end_) whole_end = batch.bytes.size();
-  char* const bytes = batch.bytes.data();
-  for (size_t at = 0; at < whole_end;) {
-    batch.row_begins.push_back(at);
-    size_t written = at;
-    const RowParser::Row row = parser_->parse(bytes, at, whole_end, bytes, written, row_ends_, true);
-    batch.gaps.push_back(row == RowParser::Row::spaced ? 1 : 0);
-    batch.ends.insert(batch.ends.end(), row_ends_.begin(), row_ends_.end());
-    batch.row_ends_begins.push_back(batch.ends.size());
-  }
+  size_t at = parser_->reads_plain_rows() ? split_plain_rows(batch, whole_end) : 0;
+  while (at < whole_end) parse_row(batch, at, whole_end);
   carried_.resize_for_overwrite(0);
-  carried_.append(std::string_view(bytes + whole_end, batch.bytes.size() - whole_end));
+  carried_.append(std::string_view(batch.bytes.data() + whole_end, batch.bytes.size() - whole_end));
   carried_offset_ += whole_end;
   return !at_end_;
+}
+
+bool TableFileRows::read_more(TextBuffer& bytes) {
+  const size_t count = static_cast<size_t>(std::min<std::uint64_t>(slice_bytes_, read_end_ - read_at_));
+  const size_t before = bytes.size();
+  const bool whole = read_into(file_, bytes, count);
+  read_at_ += bytes.size() - before;
+  if (!whole) failed_ = std::ferror(file_) != 0;
+  return whole && read_at_ < read_end_;
+}
+
+void TableFileRows::parse_row(Batch& batch, size_t& at, size_t size) {
+  char* const bytes = batch.bytes.data();
+  batch.row_begins.push_back(at);
+  size_t written = at;
+  const RowParser::Row row = parser_->parse(bytes, at, size, bytes, written, row_ends_, true);
+  batch.gaps.push_back(row == RowParser::Row::spaced ? 1 : 0);
+  batch.ends.insert(batch.ends.end(), row_ends_.begin(), row_ends_.end());
+  batch.row_ends_begins.push_back(batch.ends.size());
+}
+
+// Sixty-four bytes at a time, row after row: a row that holds a byte the
+// separators alone cannot read is handed whole to the parser, and the walk
+// goes on after it. Returns where the last row ended by an LF ends.
+size_t TableFileRows::split_plain_rows(Batch& batch, size_t size) {
+  const char* const bytes = batch.bytes.data();
+  const size_t kept = parser_->kept_columns();
+  const char separator = parser_->separator();
+  size_t row_begin = 0;
+  size_t fields = 0;
+  for (size_t chunk = 0; chunk < size;) {
+    WideByteMasks masks;
+    if (chunk + kWideMaskBlock <= size) {
+      masks = wide_byte_masks(bytes + chunk, separator);
+    } else {
+      // The last bytes, padded; the masks of the padding are cut off.
+      char tail[kWideMaskBlock] = {};
+      std::memcpy(tail, bytes + chunk, size - chunk);
+      masks = wide_byte_masks(tail, separator);
+      const std::uint64_t inside = (std::uint64_t{1} << (size - chunk)) - 1;
+      masks.separators &= inside;
+      masks.lfs &= inside;
+      masks.escapes &= inside;
+    }
+    size_t next_chunk = chunk + kWideMaskBlock;
+    for (std::uint64_t marks = masks.separators | masks.lfs | masks.escapes; marks != 0; marks &= marks - 1) {
+      const auto bit = static_cast<unsigned>(std::countr_zero(marks));
+      const size_t at = chunk + bit;
+      if (masks.lfs >> bit & 1) {
+        if (fields < kept) batch.ends.push_back(at - (at > row_begin && bytes[at - 1] == '\r' ? 1 : 0) - row_begin);
+        batch.row_begins.push_back(row_begin);
+        batch.gaps.push_back(1);
+        batch.row_ends_begins.push_back(batch.ends.size());
+        row_begin = at + 1;
+        fields = 0;
+      } else if (masks.escapes >> bit & 1) {
+        if (bytes[at] == '\r' && at + 1 < size && bytes[at + 1] == '\n') continue;
+        // An escape may hide the LF that looks like the row's end.
+        batch.ends.resize(batch.row_ends_begins.back());
+        parse_row(batch, row_begin, size);
+        fields = 0;
+        next_chunk = row_begin;
+        break;
+      } else if (fields < kept) {
+        batch.ends.push_back(at - row_begin);
+        ++fields;
+      }
+    }
+    chunk = next_chunk;
+  }
+  batch.ends.resize(batch.row_ends_begins.back());
+  return row_begin;
 }
 
 void TableFileRows::read_batches() {
@@ -184,7 +296,7 @@ bool TableFileRows::next() {
     }
     if (estimated_rows_ == 0 && !current_->row_begins.empty()) {
       const double bytes_per_row = static_cast<double>(current_->bytes.size()) / current_->row_begins.size();
-      estimated_rows_ = static_cast<size_t>(static_cast<double>(file_bytes_) / bytes_per_row * 1.05) + 1;
+      estimated_rows_ = static_cast<size_t>(static_cast<double>(rows_bytes_) / bytes_per_row * 1.05) + 1;
     }
   }
   const Batch& batch = *current_;

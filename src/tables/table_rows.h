@@ -76,9 +76,15 @@ class TableFileRows : public TableRows {
   // How many leading columns of each row to keep, from the header's names:
   // the others read as missing and are left unsplit.
   using KeptColumns = std::function<size_t(const std::vector<std::string>& names)>;
-  // Opens the file, reads its header and starts reading the rows, keeping
-  // every column unless told otherwise. False when it cannot be opened.
-  bool open(std::string_view path, const KeptColumns& kept_columns = {});
+  // A large table is read in two halves at once, by two readers: the first
+  // half's rows end at the first row end from the middle of the rows on,
+  // where the second half's begin. A table too small to split is the first
+  // half's whole, and the second half has no rows.
+  enum class Part { whole, first_half, second_half };
+  // Opens the file, reads its header and starts reading the part's rows,
+  // keeping every column unless told otherwise. False when it cannot be
+  // opened.
+  bool open(std::string_view path, const KeptColumns& kept_columns = {}, Part part = Part::whole);
   const std::vector<std::string>& column_names() const override { return names_; }
   bool next() override;
   // Known from the first slice on: the file's size over the bytes per row
@@ -107,6 +113,13 @@ class TableFileRows : public TableRows {
   void read_batches();
   // Reads the next slice's whole rows; false when the file has ended.
   bool fill(Batch& batch);
+  // Where the second half begins.
+  std::uint64_t half_split(std::uint64_t data_begin);
+  // Appends the next slice of the part's bytes; false once they have ended.
+  bool read_more(TextBuffer& bytes);
+  // Reads the row at bytes[at...] by the parser's rules, moving `at` past it.
+  void parse_row(Batch& batch, size_t& at, size_t size);
+  size_t split_plain_rows(Batch& batch, size_t size);
   std::unique_ptr<Batch> take_full_batch();
 
   const char separator_;
@@ -119,6 +132,9 @@ class TableFileRows : public TableRows {
   std::optional<RowParser> parser_;
   TextBuffer carried_;  // the start of a row the last slice cut
   std::uint64_t carried_offset_ = 0;
+  std::uint64_t read_at_ = 0;                   // the file offset the next read starts at
+  std::uint64_t read_end_ = UINT64_MAX;         // where the part's bytes end
+  std::uint64_t rows_bytes_ = 0;                // the part's size, as far as known
   bool at_end_ = false;
   std::vector<std::uint64_t> row_ends_;
 

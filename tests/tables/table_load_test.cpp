@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #if __has_include(<sys/stat.h>)
@@ -139,6 +142,82 @@ TEST(StreamedRowsOf, OnlyTheLeadingColumnsAskedForAreKept) {
     ASSERT_TRUE(rows.open(path, [](const std::vector<std::string>& names) { return names.size() - 1; }));
     EXPECT_EQ(rows_text(rows), "A|B|C\nfirst field|second field|~\nx\ty|z|~\nshort|~|~") << "slices of " << slice;
   }
+}
+
+// Rows as drawn by rows_text, each with where it begins in the file.
+std::vector<std::pair<std::uint64_t, std::string>> streamed_rows(const std::string& path, size_t slice,
+                                                                 TableFileRows::Part part) {
+  TableFileRows rows('\t', slice);
+  EXPECT_TRUE(rows.open(path, {}, part));
+  std::vector<std::pair<std::uint64_t, std::string>> read;
+  while (rows.next()) {
+    std::string text;
+    for (size_t c = 1; c <= rows.column_names().size(); ++c) {
+      FieldText field = rows.cell(static_cast<int>(c));
+      text += (c > 1 ? "|" : "") + (field ? std::string(*field) : "~");
+    }
+    read.emplace_back(rows.row_offset(), std::move(text));
+  }
+  EXPECT_FALSE(rows.failed());
+  return read;
+}
+
+// A table of a megabyte and more, mostly plain rows of any length and field
+// count, with every byte the rules treat apart here and there; around its
+// middle, lines that end in runs of backslashes and CRs.
+std::string random_table(std::uint32_t seed) {
+  std::mt19937 random(seed);
+  auto below = [&](std::uint32_t n) { return static_cast<std::uint32_t>(random() % n); };
+  std::string bytes = "A\tB\tC\tD\tE\r\n";
+  const char special[] = {'\\', '\r', '\0', '\t', '\n', '\xe1'};
+  while (bytes.size() < (size_t{3} << 19)) {
+    const bool middle = bytes.size() > (size_t{3} << 18) - 4096 && bytes.size() < (size_t{3} << 18) + 4096;
+    const std::uint32_t fields = 1 + below(8);
+    for (std::uint32_t f = 0; f < fields; ++f) {
+      if (f > 0) bytes += '\t';
+      const std::uint32_t length = below(3) == 0 ? below(80) : below(10);
+      for (std::uint32_t i = 0; i < length; ++i)
+        bytes += below(200) == 0 ? special[below(sizeof special)] : static_cast<char>('a' + below(26));
+    }
+    // Mostly an odd run, which takes the LF: the row goes on.
+    if (middle) bytes += std::string(below(4) ? 1 + 2 * below(2) : 2 * below(3), '\\') + (below(2) ? "\r" : "");
+    bytes += below(2) ? "\r\n" : "\n";
+  }
+  return bytes;
+}
+
+TEST(StreamedRowsOf, ALargeTableReadsAsLoadedWholeOrInHalves) {
+  test::ScratchDir dir;
+  const std::string path = dir.file("table.txt");
+  for (std::uint32_t seed : {1u, 2u, 3u}) {
+    const std::string bytes = random_table(seed);
+    test::write_bytes(path, bytes);
+    TextTable table;
+    table.set_separator('\t');
+    table.load_from_bytes(bytes);
+    const std::string loaded = table_text(table);
+
+    const auto whole = streamed_rows(path, 1 << 16, TableFileRows::Part::whole);
+    std::string streamed = loaded.substr(0, loaded.find('\n'));
+    for (const auto& row : whole) streamed += '\n' + row.second;
+    EXPECT_EQ(streamed, loaded) << "seed " << seed;
+
+    for (size_t slice : {size_t{4096}, size_t{1} << 22}) {
+      auto halves = streamed_rows(path, slice, TableFileRows::Part::first_half);
+      const auto second = streamed_rows(path, slice, TableFileRows::Part::second_half);
+      EXPECT_GT(second.size(), whole.size() / 4) << "seed " << seed;
+      halves.insert(halves.end(), second.begin(), second.end());
+      EXPECT_TRUE(halves == whole) << "seed " << seed << ", slices of " << slice;
+    }
+  }
+}
+
+TEST(StreamedRowsOf, ASmallTableIsItsFirstHalfWhole) {
+  test::ScratchDir dir;
+  const std::string path = dir.file("table.txt");
+  test::write_bytes(path, "A\tB\r\n1\t2\r\n3\t4\r\n");
+  EXPECT_EQ(streamed_rows(path, 1 << 16, TableFileRows::Part::first_half).size(), 2u);
+  EXPECT_TRUE(streamed_rows(path, 1 << 16, TableFileRows::Part::second_half).empty());
 }
 
 TEST(StreamedRowsOf, AFileThatCannotBeOpenedHasNoRows) {
