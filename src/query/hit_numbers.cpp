@@ -1,65 +1,53 @@
 #include "query/hit_numbers.h"
 
-#include <charconv>
-
 #include "tables/text_utils.h"
 
 namespace zor {
 
-std::uint32_t HitNumberStore::number_of(std::string_view text) {
-  if (text.empty()) return kEmpty;
-  if (text.size() > kMostKeptDigits || (text.size() > 1 && text[0] == '0')) return kText;
-  std::uint32_t number = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return kText;
-    number = number * 10 + static_cast<std::uint32_t>(c - '0');
-  }
-  return number;
-}
-
 void HitNumberStore::add(const FieldText& sound, const FieldText& word, const FieldText& sentence) {
   const std::array<std::string_view, 3> fields{sound.value_or(""), word.value_or(""), sentence.value_or("")};
-  std::array<std::uint32_t, 3>& numbers = numbers_.emplace_back();
-  for (size_t k = 0; k < 3; ++k) {
-    numbers[k] = number_of(fields[k]);
-    if (numbers[k] != kText) continue;
-    std::array<std::string, 3>& texts = texts_[numbers_.size() - 1];
-    texts[k].assign(fields[k]);
+  Slot& slot = slots_.emplace_back();
+  const size_t length = 3 + fields[0].size() + fields[1].size() + fields[2].size();
+  bool fits = length <= sizeof slot.text;
+  for (std::string_view field : fields) fits = fits && field.find_first_of(";\n") == std::string_view::npos;
+  if (fits) {
+    slot.length = static_cast<std::uint8_t>(length);
+    char* at = slot.text;
+    for (std::string_view field : fields) {
+      *at++ = ';';
+      at = zor::put(at, field);
+    }
+    return;
+  }
+  slot.length = kElsewhere;
+  Elsewhere& elsewhere = elsewhere_[slots_.size() - 1];
+  for (size_t k = 0; k < fields.size(); ++k) {
+    elsewhere.fields[k].assign(fields[k]);
+    elsewhere.line += ';';
+    for (char c : fields[k]) c == '\n' ? elsewhere.line.append("\r\n") : elsewhere.line.append(1, c);
   }
 }
 
 void HitNumberStore::append(HitNumberStore&& other) {
-  const size_t first_row = numbers_.size();
-  numbers_.insert(numbers_.end(), other.numbers_.begin(), other.numbers_.end());
-  for (auto& [row, texts] : other.texts_) texts_.emplace(first_row + row, std::move(texts));
+  const size_t first_row = slots_.size();
+  slots_.insert(slots_.end(), other.slots_.begin(), other.slots_.end());
+  for (auto& [row, elsewhere] : other.elsewhere_) elsewhere_.emplace(first_row + row, std::move(elsewhere));
   other = HitNumberStore();
 }
 
-HitNumbers HitNumberStore::get(size_t row, Scratch& scratch) const {
-  const std::array<std::uint32_t, 3>& numbers = numbers_[row];
-  std::array<std::string_view, 3> texts;
-  for (size_t k = 0; k < 3; ++k) {
-    if (numbers[k] == kEmpty) continue;
-    if (numbers[k] == kText) {
-      texts[k] = texts_.at(row)[k];
-      continue;
-    }
-    std::array<char, 12>& digits = scratch.digits[k];
-    const char* end = std::to_chars(digits.data(), digits.data() + digits.size(), numbers[k]).ptr;
-    texts[k] = std::string_view(digits.data(), static_cast<size_t>(end - digits.data()));
+HitNumbers HitNumberStore::get(size_t row) const {
+  const Slot& slot = slots_[row];
+  if (slot.length == kElsewhere) {
+    const Elsewhere& elsewhere = elsewhere_.at(row);
+    return {elsewhere.fields[0], elsewhere.fields[1], elsewhere.fields[2]};
   }
-  return {texts[0], texts[1], texts[2]};
+  // ";sound;word;sentence", none of them holding a ";".
+  const std::string_view text(slot.text + 1, slot.length - 1u);
+  const size_t word = text.find(';');
+  const size_t sentence = text.find(';', word + 1);
+  return {text.substr(0, word), text.substr(word + 1, sentence - word - 1), text.substr(sentence + 1)};
 }
 
-char* HitNumberStore::put_text(char* at, size_t row, size_t k) const {
-  return put_crlf(at, texts_.at(row)[k]);
-}
-
-size_t HitNumberStore::text_room_for(size_t row) const {
-  size_t room = 0;
-  for (size_t k = 0; k < 3; ++k)
-    room += numbers_[row][k] == kText ? 2 * texts_.at(row)[k].size() : kNumberRoom;
-  return room;
-}
+char* HitNumberStore::put_elsewhere(char* at, size_t row) const { return zor::put(at, elsewhere_.at(row).line); }
 
 }  // namespace zor

@@ -74,17 +74,12 @@ void SpecificationHits::add(const Hit& hit) {
 // The numbers' texts are made only for a hit that becomes an extreme.
 void SpecificationHits::add_sound_row(std::int64_t duration, std::size_t row) {
   if (statistics_.takes_extreme(duration)) {
-    const HitNumbers texts = numbers_.get(row, scratch_);
+    const HitNumbers texts = numbers_.get(row);
     statistics_.add(Hit{duration, texts.sound, texts.word, texts.sentence});
   } else {
     statistics_.add_duration(duration);
   }
-  char* at = begin_line(duration, numbers_.room_for(row));
-  for (size_t k = 0; k < 3; ++k) {
-    *at++ = ';';
-    at = numbers_.put(at, row, k);
-  }
-  end_line(at);
+  end_line(numbers_.put(begin_line(duration, numbers_.room_for(row)), row));
 }
 
 void ResultWriter::write_hits(const SpecificationHits& hits) {

@@ -41,7 +41,6 @@ class SpecificationHits : public HitSink {
   void end_line(char* at);
 
   const HitNumberStore& numbers_;
-  HitNumberStore::Scratch scratch_;
   std::string prefix_;  // the specification's name and type, as each line begins
   TextBuffer lines_;  // used_ bytes of lines, room after them
   size_t used_ = 0;
