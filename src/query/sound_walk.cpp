@@ -1,5 +1,7 @@
+#include <algorithm>
 #include <array>
 #include <bit>
+#include <memory>
 #include <span>
 
 #include "query/connection_list.h"
@@ -18,17 +20,31 @@ std::vector<char> membership(std::string_view text, const TextIds& lists) {
   return member;
 }
 
+// The candidates are tested a block at a time, one test after another over
+// the whole block: each test reads its one column in the rows' order, which
+// the processor foresees, and keeps the rows that pass at the block's front.
+// A row walked through every test at once would wait on a column for each.
+using Block = std::vector<std::uint32_t>;
+
+// Keeps the rows of block[from, count) that pass, in order, at the front;
+// returns how many.
+template <class Keep>
+size_t keep_if(Block& block, size_t from, size_t count, Keep keep) {
+  size_t kept = 0;
+  for (size_t i = from; i < count; ++i) {
+    const std::uint32_t row = block[i];
+    block[kept] = row;
+    kept += keep(row) ? 1 : 0;
+  }
+  return kept;
+}
+
 // A context part other than "<BARMI>", matched against one neighbour.
 struct ContextTest {
   const std::uint32_t* labels;  // the neighbour's label list of each row
   std::uint8_t bit;             // the neighbour's bit in neighbour_present
   bool wants_none;              // "<SEMMI>"
   std::vector<char> member;     // the part in the neighbour's label list
-
-  bool matches(size_t row, std::uint8_t present) const {
-    if (!(present & bit)) return wants_none;
-    return member[labels[row]] != 0;
-  }
 };
 
 // The before context against the third, second and first sound before, then
@@ -46,17 +62,12 @@ class Contexts {
                         part == kNoSound, membership(part, corpus.label_lists())});
     }
   }
-  bool match(size_t row) const {
-    if (tests_.empty()) return true;
-    const std::uint8_t present = present_[row];
+  size_t keep_matching(Block& block, size_t count) const {
     for (const ContextTest& test : tests_)
-      if (!test.matches(row, present)) return false;
-    return true;
-  }
-  void prefetch_row(size_t row) const {
-    if (tests_.empty()) return;
-    prefetch(&present_[row]);
-    for (const ContextTest& test : tests_) prefetch(&test.labels[row]);
+      count = keep_if(block, 0, count, [&](std::uint32_t row) {
+        return present_[row] & test.bit ? test.member[test.labels[row]] != 0 : test.wants_none;
+      });
+    return count;
   }
 
  private:
@@ -76,17 +87,19 @@ class WordVerdicts {
         empty_key_(corpus.empty_word_key()) {
     const WordConditions conditions(spec);
     for (const WordFacts& word : corpus.word_classes()) good_.push_back(conditions.hold(word));
+    good_.push_back(false);  // kNoWordClass, as the last
   }
 
-  bool good(size_t row) {
+  size_t keep_good(Block& block, size_t count) {
+    size_t from = 0;
     if (leading_) {
-      if (keys_[row] == empty_key_) return false;
-      leading_ = false;
+      while (from < count && keys_[block[from]] == empty_key_) ++from;
+      leading_ = from == count;
     }
-    const std::uint32_t word_class = classes_[row];
-    return word_class != QueryCorpus::kNoWordClass && good_[word_class];
+    return keep_if(block, from, count, [&](std::uint32_t row) {
+      return good_[std::min<size_t>(classes_[row], good_.size() - 1)] != 0;
+    });
   }
-  void prefetch_row(size_t row) const { prefetch(&classes_[row]); }
 
  private:
   const std::uint32_t* keys_;
@@ -95,6 +108,63 @@ class WordVerdicts {
   bool leading_ = true;
   std::vector<char> good_;  // by word class
 };
+
+// Where a walk's candidates come from, in increasing order, a block at a time.
+class Candidates {
+ public:
+  virtual ~Candidates() = default;
+  // Fills the block with the next candidates; false when none are left.
+  virtual bool next(Block& block) = 0;
+};
+
+constexpr size_t kBlockRows = size_t{1} << 14;
+
+class ListedCandidates : public Candidates {
+ public:
+  explicit ListedCandidates(std::span<const std::uint32_t> rows) : rows_(rows) {}
+  bool next(Block& block) override {
+    const size_t count = std::min(kBlockRows, rows_.size() - taken_);
+    block.assign(rows_.begin() + static_cast<std::ptrdiff_t>(taken_),
+                 rows_.begin() + static_cast<std::ptrdiff_t>(taken_ + count));
+    taken_ += count;
+    return count > 0;
+  }
+
+ private:
+  std::span<const std::uint32_t> rows_;
+  size_t taken_ = 0;
+};
+
+// The rows of several label lists, merged through a bitmap of the table, a
+// bit per row: far less to read than the facts of every row.
+class MergedCandidates : public Candidates {
+ public:
+  MergedCandidates(const QueryCorpus& corpus, const std::vector<std::uint32_t>& lists)
+      : bits_((corpus.sounds().size() + 63) / 64, 0) {
+    for (std::uint32_t list : lists)
+      for (std::uint32_t row : corpus.rows_of_label_list(list)) bits_[row / 64] |= std::uint64_t{1} << (row % 64);
+  }
+  bool next(Block& block) override {
+    block.clear();
+    for (; word_ < bits_.size() && block.size() + 64 <= kBlockRows; ++word_)
+      for (std::uint64_t set = bits_[word_]; set != 0; set &= set - 1)
+        block.push_back(static_cast<std::uint32_t>(word_ * 64 + static_cast<size_t>(std::countr_zero(set))));
+    return !block.empty() || word_ < bits_.size();
+  }
+
+ private:
+  std::vector<std::uint64_t> bits_;
+  size_t word_ = 0;
+};
+
+// The 0-based rows whose own label list is a member.
+std::unique_ptr<Candidates> rows_in_lists(const QueryCorpus& corpus, const std::vector<char>& member) {
+  std::vector<std::uint32_t> lists;
+  for (std::uint32_t id = 0; id < member.size(); ++id)
+    if (member[id]) lists.push_back(id);
+  if (lists.size() == 1) return std::make_unique<ListedCandidates>(corpus.rows_of_label_list(lists.front()));
+  return std::make_unique<MergedCandidates>(corpus, lists);
+}
 
 class SoundWalk {
  public:
@@ -107,47 +177,29 @@ class SoundWalk {
         position_(corpus.sound_positions().find(spec[kSpecWordPosition])),
         sink_(sink) {}
 
-  // A candidate row (0-based) that passes every test is a hit lasting
-  // `duration`.
-  void candidate(size_t row, std::int64_t duration) {
-    if (!words_.good(row)) return;
-    if (!any_position_ && columns_.positions[row] != position_) return;
-    if (!contexts_.match(row)) return;
-    sink_.add_sound_row(duration, row);
-  }
-
   const SoundColumns& columns() const { return columns_; }
 
-  // Candidates far apart in the table cost a cache miss in each column a
-  // test reads: those columns are asked for a few candidates ahead. Close
-  // candidates are read in order, which the processor foresees by itself.
-  template <class Visit>
-  void visit_candidates(std::span<const std::uint32_t> rows, Visit visit) const {
-    constexpr size_t kAhead = 16;
-    constexpr size_t kScattered = 16;  // rows of the table per candidate
-    if (rows.size() * kScattered > columns_.size()) {
-      // Only the hits' numbers are read out of order: a hit skips the rows between.
-      for (size_t i = 0; i < rows.size(); ++i) {
-        if (i + kAhead < rows.size()) numbers_.prefetch(rows[i + kAhead]);
-        visit(static_cast<size_t>(rows[i]));
+  // Each candidate that `first` keeps and then passes every test is a hit
+  // lasting `duration(row)`.
+  template <class First, class Duration>
+  void walk(Candidates& candidates, First first, Duration duration) {
+    Block block;
+    block.reserve(kBlockRows);
+    while (candidates.next(block)) {
+      size_t count = first(block);
+      count = words_.keep_good(block, count);
+      if (!any_position_)
+        count = keep_if(block, 0, count, [&](std::uint32_t row) { return columns_.positions[row] == position_; });
+      count = contexts_.keep_matching(block, count);
+      constexpr size_t kAhead = 8;  // the hits' numbers lie anywhere
+      for (size_t i = 0; i < count; ++i) {
+        if (i + kAhead < count) numbers_.prefetch(block[i + kAhead]);
+        sink_.add_sound_row(duration(block[i]), block[i]);
       }
-      return;
-    }
-    for (size_t i = 0; i < rows.size(); ++i) {
-      if (i + kAhead < rows.size()) prefetch_row(rows[i + kAhead]);
-      visit(static_cast<size_t>(rows[i]));
     }
   }
 
  private:
-  void prefetch_row(size_t row) const {
-    words_.prefetch_row(row);
-    prefetch(&columns_.durations[row]);
-    if (!any_position_) prefetch(&columns_.positions[row]);
-    contexts_.prefetch_row(row);
-    numbers_.prefetch(row);
-  }
-
   const SoundColumns& columns_;
   const HitNumberStore& numbers_;
   WordVerdicts words_;
@@ -157,62 +209,32 @@ class SoundWalk {
   HitSink& sink_;
 };
 
-void walk_symbol(SoundWalk& walk, const QueryCorpus& corpus, const std::string& symbol) {
-  const std::vector<std::int32_t>& durations = walk.columns().durations;
-  walk.visit_candidates(corpus.rows_of_symbol(symbol),
-                        [&](size_t row) { walk.candidate(row, durations[row]); });
-}
-
-// The 0-based rows whose own label list is a member, in increasing order.
-// The rows of several lists are merged through a bitmap of the table, a bit
-// per row: far less to read than the facts of every row.
-std::span<const std::uint32_t> rows_in_lists(const QueryCorpus& corpus, const std::vector<char>& member,
-                                             std::vector<std::uint32_t>& merged) {
-  std::vector<std::uint32_t> ids;
-  for (std::uint32_t id = 0; id < member.size(); ++id)
-    if (member[id]) ids.push_back(id);
-  if (ids.size() == 1) return corpus.rows_of_label_list(ids.front());
-  std::vector<std::uint64_t> bits((corpus.sounds().size() + 63) / 64, 0);
-  size_t count = 0;
-  for (std::uint32_t id : ids) {
-    std::span<const std::uint32_t> rows = corpus.rows_of_label_list(id);
-    count += rows.size();
-    for (std::uint32_t row : rows) bits[row / 64] |= std::uint64_t{1} << (row % 64);
-  }
-  merged.clear();
-  merged.reserve(count);
-  for (size_t word = 0; word < bits.size(); ++word)
-    for (std::uint64_t set = bits[word]; set != 0; set &= set - 1)
-      merged.push_back(static_cast<std::uint32_t>(word * 64 + static_cast<size_t>(std::countr_zero(set))));
-  return merged;
-}
-
-void walk_category(SoundWalk& walk, const QueryCorpus& corpus, const std::string& category) {
-  const std::vector<std::int32_t>& durations = walk.columns().durations;
-  std::vector<std::uint32_t> merged;
-  walk.visit_candidates(rows_in_lists(corpus, membership(category, corpus.label_lists()), merged),
-                        [&](size_t row) { walk.candidate(row, durations[row]); });
-}
-
 // The first label in the row's own list, the second in the first following
 // sound's and the third in the second following sound's; the hit lasts as
 // long as the row and the rows after it, one row per label.
-void walk_sequence(SoundWalk& walk, const QueryCorpus& corpus,
-                   const std::vector<std::string>& labels) {
+void walk_sequence(SoundWalk& walk, const QueryCorpus& corpus, const std::vector<std::string>& labels) {
   if (labels.empty()) return;
   std::vector<std::vector<char>> member;
   for (const std::string& label : labels) member.push_back(membership(label, corpus.label_lists()));
   // The label lists of the first and second following sound.
   constexpr size_t kFollowing[] = {3, 4};
   const SoundColumns& columns = walk.columns();
-  std::vector<std::uint32_t> merged;
-  walk.visit_candidates(rows_in_lists(corpus, member.front(), merged), [&](size_t row) {
-    for (size_t k = 1; k < labels.size(); ++k)
-      if (!member[k][columns.neighbour_labels[kFollowing[k - 1]][row]]) return;
-    std::int64_t duration = 0;
-    for (size_t k = 0; k < labels.size() && row + k < columns.size(); ++k) duration += columns.durations[row + k];
-    walk.candidate(row, duration);
-  });
+  std::unique_ptr<Candidates> candidates = rows_in_lists(corpus, member.front());
+  walk.walk(
+      *candidates,
+      [&](Block& block) {
+        size_t count = block.size();
+        for (size_t k = 1; k < labels.size(); ++k) {
+          const std::uint32_t* following = columns.neighbour_labels[kFollowing[k - 1]].data();
+          count = keep_if(block, 0, count, [&](std::uint32_t row) { return member[k][following[row]] != 0; });
+        }
+        return count;
+      },
+      [&](std::uint32_t row) {
+        std::int64_t duration = 0;
+        for (size_t k = 0; k < labels.size() && row + k < columns.size(); ++k) duration += columns.durations[row + k];
+        return duration;
+      });
 }
 
 }  // namespace
@@ -220,9 +242,17 @@ void walk_sequence(SoundWalk& walk, const QueryCorpus& corpus,
 void find_sound_hits(const QueryCorpus& corpus, const Specification& spec, HitSink& sink) {
   const SoundTarget target = read_sound_target(spec[kSpecSound]);
   SoundWalk walk(corpus, spec, sink);
+  auto all = [](const Block& block) { return block.size(); };
+  auto own_duration = [&walk](std::uint32_t row) { return std::int64_t{walk.columns().durations[row]}; };
   switch (target.form) {
-    case SoundForm::symbol: walk_symbol(walk, corpus, target.symbol); break;
-    case SoundForm::category: walk_category(walk, corpus, target.category); break;
+    case SoundForm::symbol: {
+      ListedCandidates candidates(corpus.rows_of_symbol(target.symbol));
+      walk.walk(candidates, all, own_duration);
+      break;
+    }
+    case SoundForm::category:
+      walk.walk(*rows_in_lists(corpus, membership(target.category, corpus.label_lists())), all, own_duration);
+      break;
     case SoundForm::sequence: walk_sequence(walk, corpus, target.labels); break;
   }
 }
