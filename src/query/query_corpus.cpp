@@ -35,8 +35,16 @@ std::span<const std::uint32_t> PostingLists::rows(std::uint32_t id) const {
 }
 
 QueryCorpus::QueryCorpus(const TextTable& words, TableRows& first_half, TableRows& second_half) : words_(words) {
-  read_words();
+  // A sound row needs of its word only the row, so the words' facts are
+  // taken meanwhile, and the sounds' word classes once both are in.
+  std::future<void> words_reading = std::async(std::launch::async, [this] { read_words(); });
   read_sounds(first_half, second_half);
+  words_reading.get();
+  sounds_.word_classes.resize(sounds_.size());
+  for (size_t row = 0; row < sounds_.size(); ++row) {
+    const std::uint32_t key = sounds_.word_keys[row];
+    sounds_.word_classes[row] = key & kUnmatchedWord ? kNoWordClass : word_class_of_row_[key - 1];
+  }
 }
 
 namespace {
@@ -136,7 +144,6 @@ struct QueryCorpus::SoundPart {
   void reserve(size_t rows) {
     // Room that the rows never reach costs address space, not memory.
     columns.word_keys.reserve(rows);
-    columns.word_classes.reserve(rows);
     columns.durations.reserve(rows);
     columns.positions.reserve(rows);
     columns.labels.reserve(rows);
@@ -156,8 +163,11 @@ void QueryCorpus::read_sounds(TableRows& first_half, TableRows& second_half) {
   read_sound_part(first_half, word_numbers, 2, first);
   second_reading.get();
   join_sound_parts(first, second);
-  symbol_rows_ = PostingLists(first.symbol_ids, symbols_.size());
+  std::future<void> symbol_rows = std::async(std::launch::async, [&] {
+    symbol_rows_ = PostingLists(first.symbol_ids, symbols_.size());
+  });
   label_list_rows_ = PostingLists(sounds_.labels, label_lists_.size());
+  symbol_rows.get();
 }
 
 void QueryCorpus::read_sound_part(TableRows& sounds, const ExactIndex& word_numbers, size_t room_scale,
@@ -166,7 +176,7 @@ void QueryCorpus::read_sound_part(TableRows& sounds, const ExactIndex& word_numb
   const int symbol_column = sounds.column_index(kSoundTable.name(sound_column::kSymbol));
   SoundColumns& columns = part.columns;
   std::string previous_word;
-  std::uint32_t word_key = 0, word_class = kNoWordClass;
+  std::uint32_t word_key = 0;
   LabelWindow labels(part.label_lists);
   while (sounds.next()) {
     if (part.symbol_ids.empty()) part.reserve(room_scale * sounds.estimated_rows());
@@ -177,12 +187,10 @@ void QueryCorpus::read_sound_part(TableRows& sounds, const ExactIndex& word_numb
       const std::int32_t word_row = word_rows.empty() ? -1 : word_rows.front();
       word_key = word_rows.empty() ? kUnmatchedWord | part.unmatched_words.add(word)
                                    : static_cast<std::uint32_t>(word_row);
-      word_class = word_rows.empty() ? kNoWordClass : word_class_of_row_[static_cast<size_t>(word_row - 1)];
       previous_word.assign(word);
     }
     if (word.empty()) part.empty_word_key = word_key;
     columns.word_keys.push_back(word_key);
-    columns.word_classes.push_back(word_class);
     columns.durations.push_back(duration_of(sounds.cell(sound_column::kDuration)));
     columns.positions.push_back(position_column > 0 ? part.positions.add(sounds.cell(position_column))
                                                     : TextIds::kMissing);
@@ -239,17 +247,21 @@ void QueryCorpus::join_sound_parts(SoundPart& first, SoundPart& second) {
   };
   SoundColumns& into = first.columns;
   SoundColumns& from = second.columns;
+  // The columns are appended on both cores, about half of the bytes each.
+  std::future<void> other_half = std::async(std::launch::async, [&] {
+    for (size_t k = 0; k < 3; ++k) append_mapped(into.neighbour_labels[k], from.neighbour_labels[k], label_lists);
+    append(into.durations, from.durations);
+    first.hit_numbers.append(std::move(second.hit_numbers));
+  });
   for (std::uint32_t& key : from.word_keys) key = word_key(key);
   append(into.word_keys, from.word_keys);
-  append(into.word_classes, from.word_classes);
-  append(into.durations, from.durations);
   append_mapped(into.positions, from.positions, positions);
   append_mapped(into.labels, from.labels, label_lists);
-  for (size_t k = 0; k < into.neighbour_labels.size(); ++k)
+  for (size_t k = 3; k < into.neighbour_labels.size(); ++k)
     append_mapped(into.neighbour_labels[k], from.neighbour_labels[k], label_lists);
   append(into.neighbour_present, from.neighbour_present);
   append_mapped(first.symbol_ids, second.symbol_ids, symbols);
-  first.hit_numbers.append(std::move(second.hit_numbers));
+  other_half.get();
   if (second.empty_word_key != TextIds::kUnknownText) first.empty_word_key = word_key(second.empty_word_key);
 
   sounds_ = std::move(first.columns);
