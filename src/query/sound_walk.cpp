@@ -1,9 +1,9 @@
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <memory>
 #include <span>
 
+#include "query/candidate_blocks.h"
 #include "query/connection_list.h"
 #include "corpus/label_tree.h"
 #include "query/query_walks.h"
@@ -24,7 +24,7 @@ std::vector<char> membership(std::string_view text, const TextIds& lists) {
 // the whole block: each test reads its one column in the rows' order, which
 // the processor foresees, and keeps the rows that pass at the block's front.
 // A row walked through every test at once would wait on a column for each.
-using Block = std::vector<std::uint32_t>;
+using Block = RowBlock;
 
 // Keeps the rows of block[from, count) that pass, in order, at the front;
 // returns how many.
@@ -109,61 +109,13 @@ class WordVerdicts {
   std::vector<char> good_;  // by word class
 };
 
-// Where a walk's candidates come from, in increasing order, a block at a time.
-class Candidates {
- public:
-  virtual ~Candidates() = default;
-  // Fills the block with the next candidates; false when none are left.
-  virtual bool next(Block& block) = 0;
-};
-
-constexpr size_t kBlockRows = size_t{1} << 14;
-
-class ListedCandidates : public Candidates {
- public:
-  explicit ListedCandidates(std::span<const std::uint32_t> rows) : rows_(rows) {}
-  bool next(Block& block) override {
-    const size_t count = std::min(kBlockRows, rows_.size() - taken_);
-    block.assign(rows_.begin() + static_cast<std::ptrdiff_t>(taken_),
-                 rows_.begin() + static_cast<std::ptrdiff_t>(taken_ + count));
-    taken_ += count;
-    return count > 0;
-  }
-
- private:
-  std::span<const std::uint32_t> rows_;
-  size_t taken_ = 0;
-};
-
-// The rows of several label lists, merged through a bitmap of the table, a
-// bit per row: far less to read than the facts of every row.
-class MergedCandidates : public Candidates {
- public:
-  MergedCandidates(const QueryCorpus& corpus, const std::vector<std::uint32_t>& lists)
-      : bits_((corpus.sounds().size() + 63) / 64, 0) {
-    for (std::uint32_t list : lists)
-      for (std::uint32_t row : corpus.rows_of_label_list(list)) bits_[row / 64] |= std::uint64_t{1} << (row % 64);
-  }
-  bool next(Block& block) override {
-    block.clear();
-    for (; word_ < bits_.size() && block.size() + 64 <= kBlockRows; ++word_)
-      for (std::uint64_t set = bits_[word_]; set != 0; set &= set - 1)
-        block.push_back(static_cast<std::uint32_t>(word_ * 64 + static_cast<size_t>(std::countr_zero(set))));
-    return !block.empty() || word_ < bits_.size();
-  }
-
- private:
-  std::vector<std::uint64_t> bits_;
-  size_t word_ = 0;
-};
-
 // The 0-based rows whose own label list is a member.
-std::unique_ptr<Candidates> rows_in_lists(const QueryCorpus& corpus, const std::vector<char>& member) {
-  std::vector<std::uint32_t> lists;
+std::unique_ptr<CandidateBlocks> rows_in_lists(const QueryCorpus& corpus, const std::vector<char>& member) {
+  std::vector<std::span<const std::uint32_t>> lists;
   for (std::uint32_t id = 0; id < member.size(); ++id)
-    if (member[id]) lists.push_back(id);
-  if (lists.size() == 1) return std::make_unique<ListedCandidates>(corpus.rows_of_label_list(lists.front()));
-  return std::make_unique<MergedCandidates>(corpus, lists);
+    if (member[id]) lists.push_back(corpus.rows_of_label_list(id));
+  if (lists.size() == 1) return std::make_unique<ListedCandidates>(lists.front());
+  return std::make_unique<MergedCandidates>(lists, corpus.sounds().size());
 }
 
 class SoundWalk {
@@ -182,7 +134,7 @@ class SoundWalk {
   // Each candidate that `first` keeps and then passes every test is a hit
   // lasting `duration(row)`.
   template <class First, class Duration>
-  void walk(Candidates& candidates, First first, Duration duration) {
+  void walk(CandidateBlocks& candidates, First first, Duration duration) {
     Block block;
     block.reserve(kBlockRows);
     while (candidates.next(block)) {
@@ -219,7 +171,7 @@ void walk_sequence(SoundWalk& walk, const QueryCorpus& corpus, const std::vector
   // The label lists of the first and second following sound.
   constexpr size_t kFollowing[] = {3, 4};
   const SoundColumns& columns = walk.columns();
-  std::unique_ptr<Candidates> candidates = rows_in_lists(corpus, member.front());
+  std::unique_ptr<CandidateBlocks> candidates = rows_in_lists(corpus, member.front());
   walk.walk(
       *candidates,
       [&](Block& block) {

@@ -44,7 +44,7 @@ TEST_P(QueryEquivalence, IndexedRunWritesWhatTheLiteralWalkWrites) {
 INSTANTIATE_TEST_SUITE_P(GeneratedCorpora, QueryEquivalence,
                          ::testing::Values(EquivalenceCase{1, 40, false}, EquivalenceCase{2, 60, false},
                                            EquivalenceCase{3, 40, true}, EquivalenceCase{4, 80, true},
-                                           EquivalenceCase{5, 1, true}));
+                                           EquivalenceCase{5, 1, true}, EquivalenceCase{6, 1800, true}));
 
 }  // namespace
 }  // namespace zor::test

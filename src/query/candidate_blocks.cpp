@@ -1,0 +1,32 @@
+#include "query/candidate_blocks.h"
+
+#include <algorithm>
+#include <bit>
+
+namespace zor {
+
+bool ListedCandidates::next(RowBlock& block) {
+  const size_t count = std::min(block_rows_, rows_.size() - taken_);
+  const auto first = rows_.begin() + static_cast<std::ptrdiff_t>(taken_);
+  block.assign(first, first + static_cast<std::ptrdiff_t>(count));
+  taken_ += count;
+  return count > 0;
+}
+
+MergedCandidates::MergedCandidates(std::span<const std::span<const std::uint32_t>> lists, size_t row_count,
+                                   size_t block_rows)
+    : bits_((row_count + 63) / 64, 0), block_rows_(std::max<size_t>(block_rows, 64)) {
+  for (std::span<const std::uint32_t> rows : lists)
+    for (std::uint32_t row : rows) bits_[row / 64] |= std::uint64_t{1} << (row % 64);
+}
+
+bool MergedCandidates::next(RowBlock& block) {
+  block.clear();
+  // A word's rows go whole into one block.
+  for (; word_ < bits_.size() && block.size() + 64 <= block_rows_; ++word_)
+    for (std::uint64_t set = bits_[word_]; set != 0; set &= set - 1)
+      block.push_back(static_cast<std::uint32_t>(word_ * 64 + static_cast<size_t>(std::countr_zero(set))));
+  return !block.empty();
+}
+
+}  // namespace zor

@@ -1,0 +1,52 @@
+#pragma once
+// The candidate rows of a sound walk, in increasing order, a block at a
+// time: a walk tests a whole block one test after another, so that each
+// test reads its column in the rows' order.
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace zor {
+
+using RowBlock = std::vector<std::uint32_t>;
+
+// Small enough for a block and the columns it reads to stay in the cache.
+inline constexpr size_t kBlockRows = size_t{1} << 14;
+
+class CandidateBlocks {
+ public:
+  virtual ~CandidateBlocks() = default;
+  // Fills the block with the next candidates; false when none are left.
+  virtual bool next(RowBlock& block) = 0;
+};
+
+// The rows of one list.
+class ListedCandidates : public CandidateBlocks {
+ public:
+  explicit ListedCandidates(std::span<const std::uint32_t> rows, size_t block_rows = kBlockRows)
+      : rows_(rows), block_rows_(block_rows) {}
+  bool next(RowBlock& block) override;
+
+ private:
+  std::span<const std::uint32_t> rows_;
+  size_t block_rows_;
+  size_t taken_ = 0;
+};
+
+// The rows of several lists, each in increasing order, merged through a
+// bitmap of the table, a bit per row: far less to read than the rows' facts.
+class MergedCandidates : public CandidateBlocks {
+ public:
+  // Rows below row_count; blocks of at least 64 rows.
+  MergedCandidates(std::span<const std::span<const std::uint32_t>> lists, size_t row_count,
+                   size_t block_rows = kBlockRows);
+  bool next(RowBlock& block) override;
+
+ private:
+  std::vector<std::uint64_t> bits_;
+  size_t block_rows_;
+  size_t word_ = 0;
+};
+
+}  // namespace zor
