@@ -1,6 +1,8 @@
 #include "query/result_writer.h"
 
 #include <algorithm>
+#include <cstring>
+#include <vector>
 #include <string_view>
 
 #include "corpus/table_layout.h"
@@ -41,12 +43,43 @@ char* SpecificationHits::room(size_t count) {
   return lines_.data() + used_;
 }
 
+namespace {
+
+// "interval TAB duration" of the durations that nearly every hit lasts, made
+// once: a hit line copies sixteen bytes instead of converting two numbers.
+struct DurationText {
+  char text[16];
+  std::uint8_t length;
+};
+constexpr std::int64_t kMadeDurations = 4096;
+
+const std::vector<DurationText>& duration_texts() {
+  static const std::vector<DurationText> texts = [] {
+    std::vector<DurationText> made(kMadeDurations);
+    for (std::int64_t duration = 0; duration < kMadeDurations; ++duration) {
+      DurationText& made_text = made[static_cast<size_t>(duration)];
+      char* at = put_decimal(made_text.text, interval_bound(duration));
+      *at++ = '\t';
+      made_text.length = static_cast<std::uint8_t>(put_decimal(at, duration) - made_text.text);
+    }
+    return made;
+  }();
+  return texts;
+}
+
+}  // namespace
+
 // Millions of lines: each is written in place, its numbers with an LF made
 // CR LF on the way.
 char* SpecificationHits::begin_line(std::int64_t duration, size_t numbers_room) {
   constexpr size_t kNumberDigits = 20;
   constexpr size_t kSeparators = 1 + 3 + 2;  // TAB, three ";", CR LF
   char* at = put(room(prefix_.size() + 2 * kNumberDigits + kSeparators + numbers_room), prefix_);
+  if (duration >= 0 && duration < kMadeDurations) {
+    const DurationText& made = duration_texts()[static_cast<size_t>(duration)];
+    std::memcpy(at, made.text, sizeof made.text);
+    return at + made.length;
+  }
   at = put_decimal(at, interval_bound(duration));
   *at++ = '\t';
   return put_decimal(at, duration);

@@ -1,0 +1,43 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "query/query_hit.h"
+#include "query/result_writer.h"
+
+namespace zor {
+namespace {
+
+std::string expected_line(std::int64_t duration, const std::string& numbers) {
+  return "s1\tH\t" + std::to_string(interval_bound(duration)) + "\t" + std::to_string(duration) + numbers + "\r\n";
+}
+
+// A hit's line is the same whatever way its interval and duration are
+// made: the durations most hits last are written from texts made once, any
+// other one converted as it comes, a row's numbers or a word hit's texts
+// after them.
+TEST(SpecificationHits, WriteEveryDurationsLineAlike) {
+  Specification spec;
+  spec[kSpecName] = "s1";
+  spec[kSpecType] = "H";
+  HitNumberStore numbers;
+  numbers.add("12", "3", "1");
+  SpecificationHits hits(spec, numbers);
+  std::string expected;
+  std::vector<std::int64_t> durations = {INT64_MIN / 2, INT32_MIN, INT32_MAX};
+  for (std::int64_t duration = -20; duration < 5000; ++duration) durations.push_back(duration);
+  for (std::int64_t duration : durations) {
+    hits.add_sound_row(duration, 0);
+    expected += expected_line(duration, ";12;3;1");
+    hits.add(Hit{duration, "", "7", "2"});
+    expected += expected_line(duration, ";;7;2");
+  }
+  EXPECT_EQ(hits.lines(), expected);
+  EXPECT_EQ(hits.statistics().count(), static_cast<std::int64_t>(2 * durations.size()));
+}
+
+}  // namespace
+}  // namespace zor
