@@ -7,6 +7,7 @@
 
 #include "query/query_hit.h"
 #include "query/result_writer.h"
+#include "query_test_support.h"
 
 namespace zor {
 namespace {
@@ -20,9 +21,7 @@ std::string expected_line(std::int64_t duration, const std::string& numbers) {
 // other one converted as it comes, a row's numbers or a word hit's texts
 // after them.
 TEST(SpecificationHits, WriteEveryDurationsLineAlike) {
-  Specification spec;
-  spec[kSpecName] = "s1";
-  spec[kSpecType] = "H";
+  const Specification spec = test::sound_spec("s1", "a");
   HitNumberStore numbers;
   numbers.add("12", "3", "1");
   SpecificationHits hits(spec, numbers);
