@@ -25,7 +25,8 @@ TableRow& TableRow::add(std::string_view text) {
   char* at = begin_field(2 * text.size());
   const char* const end = text.data() + text.size();
   const char* plain = std::find_if(text.data(), end, [](char c) { return c == '\t' || c == '\n'; });
-  std::memcpy(at, text.data(), static_cast<size_t>(plain - text.data()));
+  // An empty view may have no bytes at all, which memcpy must not be given.
+  if (plain != text.data()) std::memcpy(at, text.data(), static_cast<size_t>(plain - text.data()));
   at += plain - text.data();
   for (; plain != end; ++plain) {
     if (*plain == '\t' || *plain == '\n') {

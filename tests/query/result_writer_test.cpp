@@ -26,7 +26,8 @@ TEST(SpecificationHits, WriteEveryDurationsLineAlike) {
   numbers.add("12", "3", "1");
   SpecificationHits hits(spec, numbers);
   std::string expected;
-  std::vector<std::int64_t> durations = {INT64_MIN / 2, INT32_MIN, INT32_MAX};
+  // The extremes a row gives, and a sequence of three of the lowest.
+  std::vector<std::int64_t> durations = {3 * std::int64_t{INT32_MIN}, INT32_MIN, INT32_MAX};
   for (std::int64_t duration = -20; duration < 5000; ++duration) durations.push_back(duration);
   for (std::int64_t duration : durations) {
     hits.add_sound_row(duration, 0);
