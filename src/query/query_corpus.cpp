@@ -34,11 +34,11 @@ std::span<const std::uint32_t> PostingLists::rows(std::uint32_t id) const {
   return std::span(rows_).subspan(begins_[id], begins_[id + 1] - begins_[id]);
 }
 
-QueryCorpus::QueryCorpus(const TextTable& words, TableRows& first_half, TableRows& second_half) : words_(words) {
+QueryCorpus::QueryCorpus(const TextTable& words, TableRows& first_half, TableRows& second_half) {
   // A sound row needs of its word only the row, so the words' facts are
   // taken meanwhile, and the sounds' word classes once both are in.
-  std::future<void> words_reading = std::async(std::launch::async, [this] { read_words(); });
-  read_sounds(first_half, second_half);
+  std::future<void> words_reading = std::async(std::launch::async, [&] { read_words(words); });
+  read_sounds(words, first_half, second_half);
   words_reading.get();
   sounds_.word_classes.resize(sounds_.size());
   for (size_t row = 0; row < sounds_.size(); ++row) {
@@ -72,26 +72,28 @@ struct WordClassHash {
 
 }  // namespace
 
-void QueryCorpus::read_words() {
-  const int syllable_column = words_.column_index(kWordTable.name(word_column::kSyllables));
-  const int position_column = words_.column_index(kWordTable.name(word_column::kPosition));
-  const int text_word_column = words_.column_index(kWordTable.name(word_column::kTextWord));
-  word_facts_.resize(static_cast<size_t>(words_.row_count()));
+void QueryCorpus::read_words(const TextTable& words) {
+  const int syllable_column = words.column_index(kWordTable.name(word_column::kSyllables));
+  const int position_column = words.column_index(kWordTable.name(word_column::kPosition));
+  const int text_word_column = words.column_index(kWordTable.name(word_column::kTextWord));
+  word_facts_.resize(static_cast<size_t>(words.row_count()));
   word_class_of_row_.resize(word_facts_.size());
+  word_hit_numbers_.reserve(word_facts_.size());
   std::unordered_map<WordClassKey, std::uint32_t, WordClassHash> classes;
-  for (int row = 1; row <= words_.row_count(); ++row) {
+  for (int row = 1; row <= words.row_count(); ++row) {
     WordFacts& facts = word_facts_[static_cast<size_t>(row - 1)];
-    FieldText syllables = syllable_column > 0 ? words_.cell(row, syllable_column) : std::nullopt;
+    FieldText syllables = syllable_column > 0 ? words.cell(row, syllable_column) : std::nullopt;
     facts.has_syllables = syllables.has_value();
     if (syllables) facts.syllables = read_number(*syllables);
-    facts.long_vowels = LongVowelCounts::of(words_.cell(row, word_column::kSounds).value_or(""));
-    if (position_column > 0) facts.position = word_positions_.add(words_.cell(row, position_column));
+    facts.long_vowels = LongVowelCounts::of(words.cell(row, word_column::kSounds).value_or(""));
+    if (position_column > 0) facts.position = word_positions_.add(words.cell(row, position_column));
     if (text_word_column > 0)
-      facts.text_word = text_words_.add(words_.cell(row, text_word_column));
-    facts.duration = duration_of(words_.cell(row, word_column::kDuration));
+      facts.text_word = text_words_.add(words.cell(row, text_word_column));
+    facts.duration = duration_of(words.cell(row, word_column::kDuration));
     auto [known, added] = classes.try_emplace(WordClassKey(facts), static_cast<std::uint32_t>(word_classes_.size()));
     if (added) word_classes_.push_back(facts);
     word_class_of_row_[static_cast<size_t>(row - 1)] = known->second;
+    word_hit_numbers_.add(std::nullopt, words.cell(row, word_column::kNumber), words.cell(row, word_column::kSentence));
   }
 }
 
@@ -154,8 +156,8 @@ struct QueryCorpus::SoundPart {
   }
 };
 
-void QueryCorpus::read_sounds(TableRows& first_half, TableRows& second_half) {
-  const ExactIndex word_numbers(words_, word_column::kNumber);
+void QueryCorpus::read_sounds(const TextTable& words, TableRows& first_half, TableRows& second_half) {
+  const ExactIndex word_numbers(words, word_column::kNumber);
   SoundPart first, second;
   // The first half's columns take the second's after it: room for both, so
   // that nothing is copied twice.

@@ -68,12 +68,10 @@ struct SoundColumns {
 
 class QueryCorpus {
  public:
-  // The word table must stay loaded, unchanged, while the corpus is in use.
   // The sound rows are read to their end here, the two halves of the table
-  // at once: the first half's rows come first.
+  // at once: the first half's rows come first. Neither table is needed after.
   QueryCorpus(const TextTable& words, TableRows& first_half, TableRows& second_half);
 
-  const TextTable& words() const { return words_; }
   const std::vector<WordFacts>& word_facts() const { return word_facts_; }  // row - 1
   const SoundColumns& sounds() const { return sounds_; }
   // The words that every word condition treats alike fall into one class:
@@ -81,6 +79,7 @@ class QueryCorpus {
   // by its class, once per specification, not by its row.
   const std::vector<WordFacts>& word_classes() const { return word_classes_; }
   static constexpr std::uint32_t kNoWordClass = UINT32_MAX;
+  const std::vector<std::uint32_t>& word_class_of_row() const { return word_class_of_row_; }  // row - 1
   const TextIds& word_positions() const { return word_positions_; }
   const TextIds& text_words() const { return text_words_; }
   const TextIds& sound_positions() const { return sound_positions_; }
@@ -96,17 +95,18 @@ class QueryCorpus {
   std::span<const std::uint32_t> rows_of_label_list(std::uint32_t id) const { return label_list_rows_.rows(id); }
   // HANG_SORSZ, SZO_SORSZ and MONDAT_SORSZ of each sound row.
   const HitNumberStore& hit_numbers() const { return hit_numbers_; }
+  // An empty sound number, SZO_SORSZ and MONDAT_SORSZ of each word row.
+  const HitNumberStore& word_hit_numbers() const { return word_hit_numbers_; }
 
  private:
   struct SoundPart;
-  void read_words();
-  void read_sounds(TableRows& first_half, TableRows& second_half);
+  void read_words(const TextTable& words);
+  void read_sounds(const TextTable& words, TableRows& first_half, TableRows& second_half);
   // Reads the rows into the part, with room for room_scale times the rows
   // they seem to hold.
   void read_sound_part(TableRows& sounds, const ExactIndex& word_numbers, size_t room_scale, SoundPart& part) const;
   void join_sound_parts(SoundPart& first, SoundPart& second);
 
-  const TextTable& words_;
   std::vector<WordFacts> word_facts_;
   std::vector<std::uint32_t> word_class_of_row_;  // row - 1
   std::vector<WordFacts> word_classes_;
@@ -114,7 +114,7 @@ class QueryCorpus {
   TextIds word_positions_, text_words_, sound_positions_, label_lists_, unmatched_words_, symbols_;
   std::uint32_t empty_word_key_ = TextIds::kUnknownText;
   PostingLists symbol_rows_, label_list_rows_;
-  HitNumberStore hit_numbers_;
+  HitNumberStore hit_numbers_, word_hit_numbers_;
 };
 
 }  // namespace zor

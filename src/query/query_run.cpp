@@ -107,7 +107,7 @@ RunOutcome run_query(const std::vector<Specification>& specifications, const Out
   // The specifications are searched on both cores, a few ahead of the one
   // being written, and written in their order.
   auto search = [&corpus](const Specification& spec, TextBuffer buffer) {
-    SpecificationHits hits(spec, corpus->hit_numbers(), std::move(buffer));
+    SpecificationHits hits(spec, std::move(buffer));
     find_hits(*corpus, spec, hits);
     return hits;
   };

@@ -10,16 +10,15 @@
 
 namespace zor {
 
-// Where the walks put their hits. A sound hit is told by its row, whose
-// numbers the sink takes from the corpus only as far as it writes them: a
+// Where the walks put their hits. A hit is told by its row, whose numbers
+// the sink takes from the corpus only as far as it writes them: a
 // specification can have millions of hits.
 class HitSink {
  public:
   virtual ~HitSink() = default;
-  // A word hit; its texts are valid during the call only.
-  virtual void add(const Hit& hit) = 0;
-  // A hit on the 0-based sound row, lasting `duration`.
-  virtual void add_sound_row(std::int64_t duration, std::size_t row) = 0;
+  // A hit on the 0-based row of `numbers` (the sound rows' or the word
+  // rows'), lasting `duration`.
+  virtual void add_row(std::int64_t duration, const HitNumberStore& numbers, std::size_t row) = 0;
 };
 
 // A sound specification when the type is "H", a word specification otherwise.

@@ -26,8 +26,7 @@ void ResultWriter::write_headers() {
   distribution_.write(kDistributionTable.header_line());
 }
 
-SpecificationHits::SpecificationHits(const Specification& spec, const HitNumberStore& numbers, TextBuffer buffer)
-    : numbers_(numbers), lines_(std::move(buffer)) {
+SpecificationHits::SpecificationHits(const Specification& spec, TextBuffer buffer) : lines_(std::move(buffer)) {
   append_crlf(prefix_, spec[kSpecName]);
   prefix_.push_back('\t');
   append_crlf(prefix_, spec[kSpecType]);
@@ -91,28 +90,15 @@ void SpecificationHits::end_line(char* at) {
   used_ = static_cast<size_t>(at - lines_.data());
 }
 
-void SpecificationHits::add(const Hit& hit) {
-  statistics_.add(hit);
-  const std::string_view numbers[] = {hit.sound_number, hit.word_number, hit.sentence_number};
-  size_t numbers_room = 0;
-  for (std::string_view number : numbers) numbers_room += 2 * number.size();
-  char* at = begin_line(hit.duration, numbers_room);
-  for (std::string_view number : numbers) {
-    *at++ = ';';
-    at = put_crlf(at, number);
-  }
-  end_line(at);
-}
-
 // The numbers' texts are made only for a hit that becomes an extreme.
-void SpecificationHits::add_sound_row(std::int64_t duration, std::size_t row) {
+void SpecificationHits::add_row(std::int64_t duration, const HitNumberStore& numbers, std::size_t row) {
   if (statistics_.takes_extreme(duration)) {
-    const HitNumbers texts = numbers_.get(row);
+    const HitNumbers texts = numbers.get(row);
     statistics_.add(Hit{duration, texts.sound, texts.word, texts.sentence});
   } else {
     statistics_.add_duration(duration);
   }
-  end_line(numbers_.put(begin_line(duration, numbers_.room_for(row)), row));
+  end_line(numbers.put(begin_line(duration, numbers.room_for(row)), row));
 }
 
 void ResultWriter::write_hits(const SpecificationHits& hits) {

@@ -20,11 +20,9 @@ namespace zor {
 class SpecificationHits : public HitSink {
  public:
   // The lines go to `buffer`, emptied first: a buffer used before has its
-  // memory ready, where a new one would have it cleared by the system. A
-  // sound row's numbers are taken from `numbers`.
-  SpecificationHits(const Specification& spec, const HitNumberStore& numbers, TextBuffer buffer = {});
-  void add(const Hit& hit) override;
-  void add_sound_row(std::int64_t duration, std::size_t row) override;
+  // memory ready, where a new one would have it cleared by the system.
+  explicit SpecificationHits(const Specification& spec, TextBuffer buffer = {});
+  void add_row(std::int64_t duration, const HitNumberStore& numbers, std::size_t row) override;
   // The buffer back, for the next specification.
   TextBuffer take_buffer() { return std::move(lines_); }
   const HitStatistics& statistics() const { return statistics_; }
@@ -40,7 +38,6 @@ class SpecificationHits : public HitSink {
   char* begin_line(std::int64_t duration, size_t numbers_room);
   void end_line(char* at);
 
-  const HitNumberStore& numbers_;
   std::string prefix_;  // the specification's name and type, as each line begins
   TextBuffer lines_;  // used_ bytes of lines, room after them
   size_t used_ = 0;

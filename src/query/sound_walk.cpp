@@ -84,9 +84,8 @@ class WordVerdicts {
   WordVerdicts(const QueryCorpus& corpus, const Specification& spec)
       : keys_(corpus.sounds().word_keys.data()),
         classes_(corpus.sounds().word_classes.data()),
-        empty_key_(corpus.empty_word_key()) {
-    const WordConditions conditions(spec);
-    for (const WordFacts& word : corpus.word_classes()) good_.push_back(conditions.hold(word));
+        empty_key_(corpus.empty_word_key()),
+        good_(good_word_classes(corpus, spec)) {
     good_.push_back(false);  // kNoWordClass, as the last
   }
 
@@ -146,7 +145,7 @@ class SoundWalk {
       constexpr size_t kAhead = 8;  // the hits' numbers lie anywhere
       for (size_t i = 0; i < count; ++i) {
         if (i + kAhead < count) numbers_.prefetch(block[i + kAhead]);
-        sink_.add_sound_row(duration(block[i]), block[i]);
+        sink_.add_row(duration(block[i]), numbers_, block[i]);
       }
     }
   }

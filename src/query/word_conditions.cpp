@@ -19,4 +19,12 @@ bool WordConditions::hold(const WordFacts& word) const {
          other_long_count_.holds(word.long_vowels.other);
 }
 
+std::vector<char> good_word_classes(const QueryCorpus& corpus, const Specification& spec) {
+  const WordConditions conditions(spec);
+  std::vector<char> good;
+  good.reserve(corpus.word_classes().size() + 1);
+  for (const WordFacts& word : corpus.word_classes()) good.push_back(conditions.hold(word));
+  return good;
+}
+
 }  // namespace zor

@@ -3,6 +3,7 @@
 // long-vowel counts, tested on a word's facts.
 #include <algorithm>
 #include <array>
+#include <vector>
 
 #include "query/query_corpus.h"
 #include "query/specification.h"
@@ -30,5 +31,10 @@ class WordConditions {
   SyllableCondition syllables_;
   CountCondition a_count_, e_count_, other_long_count_;
 };
+
+// Whether the words of each class (QueryCorpus::word_classes()) meet the
+// specification's word conditions, by class: judged once per class, a word
+// then costs one look-up.
+std::vector<char> good_word_classes(const QueryCorpus& corpus, const Specification& spec);
 
 }  // namespace zor

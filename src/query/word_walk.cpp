@@ -11,20 +11,18 @@ void find_hits(const QueryCorpus& corpus, const Specification& spec, HitSink& si
 }
 
 void find_word_hits(const QueryCorpus& corpus, const Specification& spec, HitSink& sink) {
-  const WordConditions conditions(spec);
+  const std::vector<char> good = good_word_classes(corpus, spec);
   const bool any_position = spec[kSpecSentencePosition] == kAnyPosition;
   // A text that no row holds, the missing field included, matches no word.
   const std::uint32_t position = corpus.word_positions().find(spec[kSpecSentencePosition]);
   const std::uint32_t text_word = corpus.text_words().find(spec[kSpecTextWord]);
-  const TextTable& words = corpus.words();
   const std::vector<WordFacts>& facts = corpus.word_facts();
+  const std::vector<std::uint32_t>& classes = corpus.word_class_of_row();
   for (size_t index = 0; index < facts.size(); ++index) {
     const WordFacts& word = facts[index];
     if (!any_position && word.position != position) continue;
-    if (word.text_word != text_word || !conditions.hold(word)) continue;
-    const int row = static_cast<int>(index) + 1;
-    sink.add(Hit{word.duration, {}, words.cell(row, word_column::kNumber).value_or(""),
-               words.cell(row, word_column::kSentence).value_or("")});
+    if (word.text_word != text_word || !good[classes[index]]) continue;
+    sink.add_row(word.duration, corpus.word_hit_numbers(), index);
   }
 }
 

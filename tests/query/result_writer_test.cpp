@@ -18,21 +18,22 @@ std::string expected_line(std::int64_t duration, const std::string& numbers) {
 
 // A hit's line is the same whatever way its interval and duration are
 // made: the durations most hits last are written from texts made once, any
-// other one converted as it comes, a row's numbers or a word hit's texts
+// other one converted as it comes, a sound row's or a word row's numbers
 // after them.
 TEST(SpecificationHits, WriteEveryDurationsLineAlike) {
   const Specification spec = test::sound_spec("s1", "a");
-  HitNumberStore numbers;
-  numbers.add("12", "3", "1");
-  SpecificationHits hits(spec, numbers);
+  HitNumberStore sounds, words;
+  sounds.add("12", "3", "1");
+  words.add(std::nullopt, "7", "2");
+  SpecificationHits hits(spec);
   std::string expected;
   // The extremes a row gives, and a sequence of three of the lowest.
   std::vector<std::int64_t> durations = {3 * std::int64_t{INT32_MIN}, INT32_MIN, INT32_MAX};
   for (std::int64_t duration = -20; duration < 5000; ++duration) durations.push_back(duration);
   for (std::int64_t duration : durations) {
-    hits.add_sound_row(duration, 0);
+    hits.add_row(duration, sounds, 0);
     expected += expected_line(duration, ";12;3;1");
-    hits.add(Hit{duration, "", "7", "2"});
+    hits.add_row(duration, words, 0);
     expected += expected_line(duration, ";;7;2");
   }
   EXPECT_EQ(hits.lines(), expected);
