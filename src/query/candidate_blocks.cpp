@@ -29,4 +29,19 @@ bool MergedCandidates::next(RowBlock& block) {
   return !block.empty();
 }
 
+bool ScannedCandidates::next(RowBlock& block) {
+  block.resize(block_rows_);
+  size_t kept = 0;
+  while (kept == 0 && scanned_ < ids_.size()) {
+    const size_t end = std::min(ids_.size(), scanned_ + block_rows_);
+    for (size_t row = scanned_; row < end; ++row) {
+      block[kept] = static_cast<std::uint32_t>(row);
+      kept += member_[ids_[row]] != 0 ? 1 : 0;
+    }
+    scanned_ = end;
+  }
+  block.resize(kept);
+  return kept > 0;
+}
+
 }  // namespace zor

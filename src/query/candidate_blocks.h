@@ -49,4 +49,22 @@ class MergedCandidates : public CandidateBlocks {
   size_t word_ = 0;
 };
 
+// The rows whose id in a column is a member, found by reading the column
+// itself: when the lists of the member ids together hold a good share of the
+// rows, one pass over their ids costs less than merging the lists.
+class ScannedCandidates : public CandidateBlocks {
+ public:
+  // `member` is indexed by every id of the column and must outlive this.
+  ScannedCandidates(std::span<const std::uint32_t> ids, const std::vector<char>& member,
+                    size_t block_rows = kBlockRows)
+      : ids_(ids), member_(member), block_rows_(block_rows) {}
+  bool next(RowBlock& block) override;
+
+ private:
+  std::span<const std::uint32_t> ids_;
+  const std::vector<char>& member_;
+  size_t block_rows_;
+  size_t scanned_ = 0;
+};
+
 }  // namespace zor

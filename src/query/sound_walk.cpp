@@ -108,12 +108,20 @@ class WordVerdicts {
   std::vector<char> good_;  // by word class
 };
 
-// The 0-based rows whose own label list is a member.
+// The 0-based rows whose own label list is a member; `member` must outlive
+// the candidates.
 std::unique_ptr<CandidateBlocks> rows_in_lists(const QueryCorpus& corpus, const std::vector<char>& member) {
   std::vector<std::span<const std::uint32_t>> lists;
+  size_t rows = 0;
   for (std::uint32_t id = 0; id < member.size(); ++id)
-    if (member[id]) lists.push_back(corpus.rows_of_label_list(id));
+    if (member[id]) {
+      lists.push_back(corpus.rows_of_label_list(id));
+      rows += lists.back().size();
+    }
   if (lists.size() == 1) return std::make_unique<ListedCandidates>(lists.front());
+  // Measured: merging costs several times a row's share of a pass over the
+  // label column.
+  if (rows >= corpus.sounds().size() / 4) return std::make_unique<ScannedCandidates>(corpus.sounds().labels, member);
   return std::make_unique<MergedCandidates>(lists, corpus.sounds().size());
 }
 
@@ -201,9 +209,11 @@ void find_sound_hits(const QueryCorpus& corpus, const Specification& spec, HitSi
       walk.walk(candidates, all, own_duration);
       break;
     }
-    case SoundForm::category:
-      walk.walk(*rows_in_lists(corpus, membership(target.category, corpus.label_lists())), all, own_duration);
+    case SoundForm::category: {
+      const std::vector<char> member = membership(target.category, corpus.label_lists());
+      walk.walk(*rows_in_lists(corpus, member), all, own_duration);
       break;
+    }
     case SoundForm::sequence: walk_sequence(walk, corpus, target.labels); break;
   }
 }

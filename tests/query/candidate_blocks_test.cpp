@@ -38,6 +38,12 @@ TEST(CandidateBlocks, TogetherAreEveryCandidateOnceInOrder) {
   merged.insert(row_count - 1);  // the table's last row, in the last word of the bitmap
   lists[0].push_back(row_count - 1);
   const std::vector<std::span<const std::uint32_t>> spans(lists.begin(), lists.end());
+  // The same rows as a column of ids, the members' ids odd. With small
+  // blocks, many hold no member at all.
+  std::vector<std::uint32_t> ids(row_count);
+  for (std::uint32_t row = 0; row < row_count; ++row)
+    ids[row] = 2 * static_cast<std::uint32_t>(random() % 3) + (merged.contains(row) ? 1 : 0);
+  const std::vector<char> member = {0, 1, 0, 1, 0, 1};
   for (size_t block_rows : {1, 3, 64, 65, 100, 4096}) {
     ListedCandidates listed(lists[1], block_rows);
     EXPECT_EQ(all_blocks(listed, block_rows), lists[1]) << block_rows;
@@ -45,11 +51,17 @@ TEST(CandidateBlocks, TogetherAreEveryCandidateOnceInOrder) {
     MergedCandidates union_of(spans, row_count, block_rows);
     EXPECT_EQ(all_blocks(union_of, merged_block), std::vector<std::uint32_t>(merged.begin(), merged.end()))
         << block_rows;
+    ScannedCandidates scanned(ids, member, block_rows);
+    EXPECT_EQ(all_blocks(scanned, block_rows), std::vector<std::uint32_t>(merged.begin(), merged.end()))
+        << block_rows;
   }
   ListedCandidates none({});
   EXPECT_TRUE(all_blocks(none, kBlockRows).empty());
   MergedCandidates no_rows({}, 0);
   EXPECT_TRUE(all_blocks(no_rows, kBlockRows).empty());
+  const std::vector<char> no_member(6, 0);
+  ScannedCandidates no_members(ids, no_member);
+  EXPECT_TRUE(all_blocks(no_members, kBlockRows).empty());
 }
 
 }  // namespace
