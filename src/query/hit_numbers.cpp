@@ -6,7 +6,8 @@ namespace zor {
 
 void HitNumberStore::add(const FieldText& sound, const FieldText& word, const FieldText& sentence) {
   const std::array<std::string_view, 3> fields{sound.value_or(""), word.value_or(""), sentence.value_or("")};
-  Slot& slot = slots_.emplace_back();
+  Slot& slot = own_.emplace_back();
+  slots_ = own_;
   const size_t length = 3 + fields[0].size() + fields[1].size() + fields[2].size();
   bool fits = length <= sizeof slot.text;
   // A byte loop: find_first_of looks each byte up in its set with a call.
@@ -22,7 +23,7 @@ void HitNumberStore::add(const FieldText& sound, const FieldText& word, const Fi
     return;
   }
   slot.length = kElsewhere;
-  Elsewhere& elsewhere = elsewhere_[slots_.size() - 1];
+  Elsewhere& elsewhere = elsewhere_[own_.size() - 1];
   for (size_t k = 0; k < fields.size(); ++k) {
     elsewhere.fields[k].assign(fields[k]);
     elsewhere.line += ';';
@@ -31,8 +32,9 @@ void HitNumberStore::add(const FieldText& sound, const FieldText& word, const Fi
 }
 
 void HitNumberStore::append(HitNumberStore&& other) {
-  const size_t first_row = slots_.size();
-  slots_.insert(slots_.end(), other.slots_.begin(), other.slots_.end());
+  const size_t first_row = own_.size();
+  own_.insert(own_.end(), other.slots_.begin(), other.slots_.end());
+  slots_ = own_;
   for (auto& [row, elsewhere] : other.elsewhere_) elsewhere_.emplace(first_row + row, std::move(elsewhere));
   other = HitNumberStore();
 }

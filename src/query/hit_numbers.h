@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -23,11 +24,19 @@ struct HitNumbers {
 
 class HitNumberStore {
  public:
+  HitNumberStore() = default;
+  // Moved, never copied: a copy's view would read the original's slots.
+  HitNumberStore(HitNumberStore&&) = default;
+  HitNumberStore& operator=(HitNumberStore&&) = default;
+  HitNumberStore(const HitNumberStore&) = delete;
+  HitNumberStore& operator=(const HitNumberStore&) = delete;
+
   // The next row's fields; a missing field reads as "".
   void add(const FieldText& sound, const FieldText& word, const FieldText& sentence);
-  void reserve(size_t rows) { slots_.reserve(rows); }
+  void reserve(size_t rows) { own_.reserve(rows); }
   // The other store's rows after these.
   void append(HitNumberStore&& other);
+  size_t size() const { return slots_.size(); }
   void prefetch(size_t row) const { zor::prefetch(&slots_[row]); }
   // The texts of a 0-based row, valid while the store is.
   HitNumbers get(size_t row) const;
@@ -56,7 +65,10 @@ class HitNumberStore {
   };
   char* put_elsewhere(char* at, size_t row) const;
 
-  std::vector<Slot> slots_;
+  // The slots are read through a view: of the store's own, or of those of a
+  // corpus kept from an earlier run.
+  std::vector<Slot> own_;
+  std::span<const Slot> slots_;
   std::unordered_map<size_t, Elsewhere> elsewhere_;  // by row
 };
 

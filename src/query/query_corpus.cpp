@@ -6,6 +6,7 @@
 #include <climits>
 #include <cmath>
 #include <future>
+#include <type_traits>
 #include <unordered_map>
 
 #include "tables/text_utils.h"
@@ -21,12 +22,24 @@ std::int32_t duration_of(FieldText field) {
   return static_cast<std::int32_t>(whole);
 }
 
-PostingLists::PostingLists(std::span<const std::uint32_t> row_ids, size_t id_count)
-    : begins_(id_count + 1, 0), rows_(row_ids.size()) {
-  for (std::uint32_t id : row_ids) ++begins_[id + 1];
-  for (size_t id = 1; id < begins_.size(); ++id) begins_[id] += begins_[id - 1];
-  std::vector<std::uint32_t> next(begins_.begin(), begins_.end() - 1);
-  for (size_t row = 0; row < row_ids.size(); ++row) rows_[next[row_ids[row]]++] = static_cast<std::uint32_t>(row);
+PostingLists::PostingLists(std::span<const std::uint32_t> row_ids, size_t id_count) {
+  std::vector<std::uint32_t> begins(id_count + 1, 0), rows(row_ids.size());
+  for (std::uint32_t id : row_ids) ++begins[id + 1];
+  for (size_t id = 1; id < begins.size(); ++id) begins[id] += begins[id - 1];
+  std::vector<std::uint32_t> next(begins.begin(), begins.end() - 1);
+  for (size_t row = 0; row < row_ids.size(); ++row) rows[next[row_ids[row]]++] = static_cast<std::uint32_t>(row);
+  begins_ = FactColumn<std::uint32_t>(std::move(begins));
+  rows_ = FactColumn<std::uint32_t>(std::move(rows));
+}
+
+std::optional<PostingLists> PostingLists::of(FactColumn<std::uint32_t> begins, FactColumn<std::uint32_t> rows) {
+  if (begins.empty() || begins[0] != 0 || begins[begins.size() - 1] != rows.size()) return std::nullopt;
+  for (size_t id = 1; id < begins.size(); ++id)
+    if (begins[id] < begins[id - 1]) return std::nullopt;
+  PostingLists lists;
+  lists.begins_ = std::move(begins);
+  lists.rows_ = std::move(rows);
+  return lists;
 }
 
 std::span<const std::uint32_t> PostingLists::rows(std::uint32_t id) const {
@@ -40,11 +53,12 @@ QueryCorpus::QueryCorpus(const TextTable& words, TableRows& first_half, TableRow
   std::future<void> words_reading = std::async(std::launch::async, [&] { read_words(words); });
   read_sounds(words, first_half, second_half);
   words_reading.get();
-  sounds_.word_classes.resize(sounds_.size());
+  std::vector<std::uint32_t> word_classes(sounds_.size());
   for (size_t row = 0; row < sounds_.size(); ++row) {
     const std::uint32_t key = sounds_.word_keys[row];
-    sounds_.word_classes[row] = key & kUnmatchedWord ? kNoWordClass : word_class_of_row_[key - 1];
+    word_classes[row] = key & kUnmatchedWord ? kNoWordClass : word_class_of_row_[key - 1];
   }
+  sounds_.word_classes = FactColumn<std::uint32_t>(std::move(word_classes));
 }
 
 namespace {
@@ -76,12 +90,12 @@ void QueryCorpus::read_words(const TextTable& words) {
   const int syllable_column = words.column_index(kWordTable.name(word_column::kSyllables));
   const int position_column = words.column_index(kWordTable.name(word_column::kPosition));
   const int text_word_column = words.column_index(kWordTable.name(word_column::kTextWord));
-  word_facts_.resize(static_cast<size_t>(words.row_count()));
-  word_class_of_row_.resize(word_facts_.size());
-  word_hit_numbers_.reserve(word_facts_.size());
+  std::vector<WordFacts> word_facts(static_cast<size_t>(words.row_count()));
+  std::vector<std::uint32_t> word_class_of_row(word_facts.size());
+  word_hit_numbers_.reserve(word_facts.size());
   std::unordered_map<WordClassKey, std::uint32_t, WordClassHash> classes;
   for (int row = 1; row <= words.row_count(); ++row) {
-    WordFacts& facts = word_facts_[static_cast<size_t>(row - 1)];
+    WordFacts& facts = word_facts[static_cast<size_t>(row - 1)];
     FieldText syllables = syllable_column > 0 ? words.cell(row, syllable_column) : std::nullopt;
     facts.has_syllables = syllables.has_value();
     if (syllables) facts.syllables = read_number(*syllables);
@@ -92,9 +106,11 @@ void QueryCorpus::read_words(const TextTable& words) {
     facts.duration = duration_of(words.cell(row, word_column::kDuration));
     auto [known, added] = classes.try_emplace(WordClassKey(facts), static_cast<std::uint32_t>(word_classes_.size()));
     if (added) word_classes_.push_back(facts);
-    word_class_of_row_[static_cast<size_t>(row - 1)] = known->second;
+    word_class_of_row[static_cast<size_t>(row - 1)] = known->second;
     word_hit_numbers_.add(std::nullopt, words.cell(row, word_column::kNumber), words.cell(row, word_column::kSentence));
   }
+  word_facts_ = FactColumn<WordFacts>(std::move(word_facts));
+  word_class_of_row_ = FactColumn<std::uint32_t>(std::move(word_class_of_row));
 }
 
 namespace {
@@ -137,7 +153,7 @@ constexpr size_t window_place(int k) {
 
 // The facts of one part of the sound rows, with ids of its own.
 struct QueryCorpus::SoundPart {
-  SoundColumns columns;
+  SoundFacts<FactVector> columns;
   std::vector<std::uint32_t> symbol_ids;
   TextIds positions, label_lists, symbols, unmatched_words;
   std::uint32_t empty_word_key = TextIds::kUnknownText;
@@ -176,7 +192,7 @@ void QueryCorpus::read_sound_part(TableRows& sounds, const ExactIndex& word_numb
                                   SoundPart& part) const {
   const int position_column = sounds.column_index(kSoundTable.name(sound_column::kPosition));
   const int symbol_column = sounds.column_index(kSoundTable.name(sound_column::kSymbol));
-  SoundColumns& columns = part.columns;
+  SoundFacts<FactVector>& columns = part.columns;
   std::string previous_word;
   std::uint32_t word_key = 0;
   LabelWindow labels(part.label_lists);
@@ -247,8 +263,8 @@ void QueryCorpus::join_sound_parts(SoundPart& first, SoundPart& second) {
   auto word_key = [&](std::uint32_t key) {
     return key & kUnmatchedWord ? kUnmatchedWord | unmatched_words[key & ~kUnmatchedWord] : key;
   };
-  SoundColumns& into = first.columns;
-  SoundColumns& from = second.columns;
+  SoundFacts<FactVector>& into = first.columns;
+  SoundFacts<FactVector>& from = second.columns;
   // The columns are appended on both cores, about half of the bytes each.
   std::future<void> other_half = std::async(std::launch::async, [&] {
     for (size_t k = 0; k < 3; ++k) append_mapped(into.neighbour_labels[k], from.neighbour_labels[k], label_lists);
@@ -266,7 +282,8 @@ void QueryCorpus::join_sound_parts(SoundPart& first, SoundPart& second) {
   other_half.get();
   if (second.empty_word_key != TextIds::kUnknownText) first.empty_word_key = word_key(second.empty_word_key);
 
-  sounds_ = std::move(first.columns);
+  each_sound_column([](auto& column, auto& built) { column = std::remove_reference_t<decltype(column)>(std::move(built)); },
+                    sounds_, first.columns);
   sound_positions_ = std::move(first.positions);
   label_lists_ = std::move(first.label_lists);
   symbols_ = std::move(first.symbols);

@@ -5,6 +5,7 @@
 // The sound table, the largest by far, is read row by row into its facts
 // and not kept.
 #include <array>
+#include <optional>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "corpus/table_layout.h"
+#include "query/fact_column.h"
 #include "query/hit_numbers.h"
 #include "query/query_texts.h"
 #include "query/text_ids.h"
@@ -27,11 +29,16 @@ class PostingLists {
   PostingLists() = default;
   // One id per 0-based row, each below id_count.
   PostingLists(std::span<const std::uint32_t> row_ids, size_t id_count);
+  // As made before: begins by id, one more at the end, and the rows of each
+  // id, id after id; nullopt when they do not fit together.
+  static std::optional<PostingLists> of(FactColumn<std::uint32_t> begins, FactColumn<std::uint32_t> rows);
   std::span<const std::uint32_t> rows(std::uint32_t id) const;
+  const FactColumn<std::uint32_t>& begins() const { return begins_; }
+  const FactColumn<std::uint32_t>& all_rows() const { return rows_; }
 
  private:
-  std::vector<std::uint32_t> begins_;  // by id, one more at the end
-  std::vector<std::uint32_t> rows_;    // the rows of each id, id after id
+  FactColumn<std::uint32_t> begins_;  // by id, one more at the end
+  FactColumn<std::uint32_t> rows_;    // the rows of each id, id after id
 };
 
 // A duration as the query counts it: the field's number truncated toward
@@ -49,22 +56,40 @@ struct WordFacts {
 
 // The facts of the sound rows, a column each: a search reads only the columns
 // its tests use, which for a class of half the table is a tenth of the rows'
-// bytes.
-struct SoundColumns {
+// bytes. Built in vectors, searched in fact columns.
+template <template <class> class Array>
+struct SoundFacts {
   // Equal keys for equal SZO_SORSZ texts (missing reads as ""): the word's row
   // when one has the number, otherwise kUnmatchedWord plus an id of the text.
-  std::vector<std::uint32_t> word_keys;
+  Array<std::uint32_t> word_keys;
   // The word class (QueryCorpus::word_classes()) of the sound's word;
   // kNoWordClass when no word has its number.
-  std::vector<std::uint32_t> word_classes;
-  std::vector<std::int32_t> durations;   // HANG_HOSSZ
-  std::vector<std::uint32_t> positions;  // HANG_POZ
-  std::vector<std::uint32_t> labels;     // HANG_CIMKE, an id of label_lists()
-  std::array<std::vector<std::uint32_t>, kNeighbourCount> neighbour_labels;
-  std::vector<std::uint8_t> neighbour_present;  // bit k: neighbour k is not empty
+  Array<std::uint32_t> word_classes;
+  Array<std::int32_t> durations;   // HANG_HOSSZ
+  Array<std::uint32_t> positions;  // HANG_POZ
+  Array<std::uint32_t> labels;     // HANG_CIMKE, an id of label_lists()
+  std::array<Array<std::uint32_t>, kNeighbourCount> neighbour_labels;
+  Array<std::uint8_t> neighbour_present;  // bit k: neighbour k is not empty
 
   size_t size() const { return durations.size(); }
 };
+
+template <class T>
+using FactVector = std::vector<T>;
+using SoundColumns = SoundFacts<FactColumn>;
+
+// Calls f with each column of the facts given, the same column of each at
+// once, for what is done to every column alike.
+template <class F, class... Facts>
+void each_sound_column(F f, Facts&... facts) {
+  f(facts.word_keys...);
+  f(facts.word_classes...);
+  f(facts.durations...);
+  f(facts.positions...);
+  f(facts.labels...);
+  for (size_t k = 0; k < static_cast<size_t>(kNeighbourCount); ++k) f(facts.neighbour_labels[k]...);
+  f(facts.neighbour_present...);
+}
 
 class QueryCorpus {
  public:
@@ -72,14 +97,14 @@ class QueryCorpus {
   // at once: the first half's rows come first. Neither table is needed after.
   QueryCorpus(const TextTable& words, TableRows& first_half, TableRows& second_half);
 
-  const std::vector<WordFacts>& word_facts() const { return word_facts_; }  // row - 1
+  const FactColumn<WordFacts>& word_facts() const { return word_facts_; }  // row - 1
   const SoundColumns& sounds() const { return sounds_; }
   // The words that every word condition treats alike fall into one class:
   // the facts of one word of each class, by class. A sound's word is tested
   // by its class, once per specification, not by its row.
   const std::vector<WordFacts>& word_classes() const { return word_classes_; }
   static constexpr std::uint32_t kNoWordClass = UINT32_MAX;
-  const std::vector<std::uint32_t>& word_class_of_row() const { return word_class_of_row_; }  // row - 1
+  const FactColumn<std::uint32_t>& word_class_of_row() const { return word_class_of_row_; }  // row - 1
   const TextIds& word_positions() const { return word_positions_; }
   const TextIds& text_words() const { return text_words_; }
   const TextIds& sound_positions() const { return sound_positions_; }
@@ -107,8 +132,8 @@ class QueryCorpus {
   void read_sound_part(TableRows& sounds, const ExactIndex& word_numbers, size_t room_scale, SoundPart& part) const;
   void join_sound_parts(SoundPart& first, SoundPart& second);
 
-  std::vector<WordFacts> word_facts_;
-  std::vector<std::uint32_t> word_class_of_row_;  // row - 1
+  FactColumn<WordFacts> word_facts_;
+  FactColumn<std::uint32_t> word_class_of_row_;  // row - 1
   std::vector<WordFacts> word_classes_;
   SoundColumns sounds_;
   TextIds word_positions_, text_words_, sound_positions_, label_lists_, unmatched_words_, symbols_;

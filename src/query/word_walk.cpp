@@ -16,8 +16,8 @@ void find_word_hits(const QueryCorpus& corpus, const Specification& spec, HitSin
   // A text that no row holds, the missing field included, matches no word.
   const std::uint32_t position = corpus.word_positions().find(spec[kSpecSentencePosition]);
   const std::uint32_t text_word = corpus.text_words().find(spec[kSpecTextWord]);
-  const std::vector<WordFacts>& facts = corpus.word_facts();
-  const std::vector<std::uint32_t>& classes = corpus.word_class_of_row();
+  const FactColumn<WordFacts>& facts = corpus.word_facts();
+  const FactColumn<std::uint32_t>& classes = corpus.word_class_of_row();
   for (size_t index = 0; index < facts.size(); ++index) {
     const WordFacts& word = facts[index];
     if (!any_position && word.position != position) continue;
