@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
   build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
-  libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev libespeak-ng-dev espeak-ng-data
+  libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev libespeak-ng-dev espeak-ng-data libxxhash-dev
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6svg6-dev qt6-translations-l10n
   qt6-charts-dev libqt6opengl6-dev praat python3
   libgl-dev xvfb xauth xdg-utils time

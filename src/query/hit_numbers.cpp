@@ -1,5 +1,7 @@
 #include "query/hit_numbers.h"
 
+#include <algorithm>
+
 #include "tables/text_utils.h"
 
 namespace zor {
@@ -50,6 +52,34 @@ HitNumbers HitNumberStore::get(size_t row) const {
   const size_t word = text.find(';');
   const size_t sentence = text.find(';', word + 1);
   return {text.substr(0, word), text.substr(word + 1, sentence - word - 1), text.substr(sentence + 1)};
+}
+
+void HitNumberStore::write(FactFileWriter& file) const {
+  file.put(slots_);
+  std::vector<std::uint64_t> rows;
+  for (const auto& [row, elsewhere] : elsewhere_) rows.push_back(row);
+  std::sort(rows.begin(), rows.end());
+  std::vector<std::string_view> fields;
+  for (std::uint64_t row : rows)
+    for (const std::string& field : elsewhere_.at(row).fields) fields.push_back(field);
+  file.put(std::span<const std::uint64_t>(rows));
+  file.put_texts(fields);
+}
+
+std::optional<HitNumberStore> HitNumberStore::read(FactFileReader& file) {
+  HitNumberStore store;
+  store.slots_ = file.column<Slot>().span();
+  const FactColumn<std::uint64_t> rows = file.column<std::uint64_t>();
+  const std::vector<std::string_view> fields = file.texts();
+  if (!file.intact() || fields.size() != 3 * rows.size()) return std::nullopt;
+  for (size_t k = 0; k < rows.size(); ++k) {
+    if (rows[k] >= store.slots_.size() || store.slots_[rows[k]].length != kElsewhere) return std::nullopt;
+    HitNumberStore rebuilt;
+    rebuilt.add(fields[3 * k], fields[3 * k + 1], fields[3 * k + 2]);
+    if (rebuilt.elsewhere_.empty()) return std::nullopt;
+    store.elsewhere_.emplace(rows[k], std::move(rebuilt.elsewhere_.begin()->second));
+  }
+  return store;
 }
 
 char* HitNumberStore::put_elsewhere(char* at, size_t row) const { return zor::put(at, elsewhere_.at(row).line); }

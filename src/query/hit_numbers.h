@@ -7,12 +7,14 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
+#include "query/fact_file.h"
 #include "tables/prefetch.h"
 #include "tables/text_table.h"
 
@@ -37,6 +39,9 @@ class HitNumberStore {
   // The other store's rows after these.
   void append(HitNumberStore&& other);
   size_t size() const { return slots_.size(); }
+  // As sections that read() takes back, the slots viewed in place.
+  void write(FactFileWriter& file) const;
+  static std::optional<HitNumberStore> read(FactFileReader& file);
   void prefetch(size_t row) const { zor::prefetch(&slots_[row]); }
   // The texts of a 0-based row, valid while the store is.
   HitNumbers get(size_t row) const;

@@ -7,6 +7,7 @@
 #include <array>
 #include <optional>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -14,6 +15,7 @@
 
 #include "corpus/table_layout.h"
 #include "query/fact_column.h"
+#include "query/fact_file.h"
 #include "query/hit_numbers.h"
 #include "query/query_texts.h"
 #include "query/text_ids.h"
@@ -97,6 +99,13 @@ class QueryCorpus {
   // at once: the first half's rows come first. Neither table is needed after.
   QueryCorpus(const TextTable& words, TableRows& first_half, TableRows& second_half);
 
+  // The corpus as sections that read() takes back.
+  void write(FactFileWriter& file) const;
+  // A corpus that write() wrote, its facts viewed in place in the file's
+  // bytes, which `bytes_owner` keeps; nullopt when its sections do not fit
+  // together.
+  static std::optional<QueryCorpus> read(FactFileReader& file, std::shared_ptr<const void> bytes_owner);
+
   const FactColumn<WordFacts>& word_facts() const { return word_facts_; }  // row - 1
   const SoundColumns& sounds() const { return sounds_; }
   // The words that every word condition treats alike fall into one class:
@@ -124,6 +133,7 @@ class QueryCorpus {
   const HitNumberStore& word_hit_numbers() const { return word_hit_numbers_; }
 
  private:
+  QueryCorpus() = default;
   struct SoundPart;
   void read_words(const TextTable& words);
   void read_sounds(const TextTable& words, TableRows& first_half, TableRows& second_half);
@@ -140,6 +150,7 @@ class QueryCorpus {
   std::uint32_t empty_word_key_ = TextIds::kUnknownText;
   PostingLists symbol_rows_, label_list_rows_;
   HitNumberStore hit_numbers_, word_hit_numbers_;
+  std::shared_ptr<const void> bytes_owner_;  // of a corpus that was read
 };
 
 }  // namespace zor

@@ -6,9 +6,11 @@
 #include <memory>
 #include <optional>
 
+#include "platform/cache_folder.h"
 #include "platform/encoding.h"
 #include "platform/run_lock.h"
 #include "platform/run_progress.h"
+#include "query/corpus_cache.h"
 #include "query/query_corpus.h"
 #include "query/query_walks.h"
 #include "query/result_writer.h"
@@ -32,6 +34,45 @@ std::string output_missing_message(const std::string& path) {
   return "A '" + path + to_cp1250("' \nállományt nem lehet megnyitni!");
 }
 
+// The corpus read from the tables, and which of them could be read.
+struct ReadTables {
+  std::optional<QueryCorpus> corpus;
+  bool sentences_loaded = false, words_loaded = false, sounds_loaded = false;
+  std::string columns_missing;  // the message, when columns are
+};
+
+ReadTables read_tables(const OutputNames& names) {
+  ReadTables read;
+  // Nothing is read from the sentence table; it only has to load, which it
+  // does on a second core meanwhile, and it is not kept.
+  std::future<bool> sentences_loading = std::async(std::launch::async, [&] {
+    TextTable sentences;
+    return load_table(sentences, names.sentences);
+  });
+  // The sound table is read row by row into the corpus facts, not loaded,
+  // its two halves at once; their readers start while the words load, and
+  // go once the facts are in.
+  TableFileRows sounds('\t'), sounds_second_half('\t');
+  read.sounds_loaded = sounds.open(names.sounds, {}, TableFileRows::Part::first_half) &&
+                       sounds_second_half.open(names.sounds, {}, TableFileRows::Part::second_half);
+  TextTable words;
+  read.words_loaded = load_table(words, names.words);
+  read.sentences_loaded = sentences_loading.get();
+  if (read.words_loaded)
+    read.columns_missing += missing_column_message(words, kWordTable, column_range(1, 7), names.words);
+  if (read.sounds_loaded && read.columns_missing.empty()) {
+    // Every column but the short flag, which the query does not read.
+    std::vector<int> columns = column_range(1, kSoundTable.column_count());
+    std::erase(columns, sound_column::kShort);
+    read.columns_missing = missing_column_message(sounds.column_names(), kSoundTable, columns, names.sounds);
+  }
+  if (read.columns_missing.empty() && read.sentences_loaded && read.words_loaded && read.sounds_loaded) {
+    read.corpus.emplace(words, sounds, sounds_second_half);
+    read.sounds_loaded = !sounds.failed() && !sounds_second_half.failed();
+  }
+  return read;
+}
+
 }  // namespace
 
 RunOutcome run_query(const std::vector<Specification>& specifications, const OutputNames& names,
@@ -50,42 +91,24 @@ RunOutcome run_query(const std::vector<Specification>& specifications, const Out
   RunLock lock;
   if (!lock_outputs(lock, run_lock_path(names.report), host)) return RunOutcome::refused;
 
-  // Nothing is read from the sentence table; it only has to load, which it
-  // does on a second core meanwhile, and it is not kept.
-  std::future<bool> sentences_loading = std::async(std::launch::async, [&] {
-    TextTable sentences;
-    return load_table(sentences, names.sentences);
-  });
-  // The sound table is read row by row into the corpus facts, not loaded,
-  // its two halves at once; their readers start while the words load, and
-  // go once the facts are in.
-  auto sounds = std::make_unique<TableFileRows>('\t');
-  auto sounds_second_half = std::make_unique<TableFileRows>('\t');
-  bool sounds_loaded = sounds->open(names.sounds, {}, TableFileRows::Part::first_half) &&
-                       sounds_second_half->open(names.sounds, {}, TableFileRows::Part::second_half);
-  TextTable words;
-  const bool words_loaded = load_table(words, names.words);
-  const bool sentences_loaded = sentences_loading.get();
-  std::string columns_missing;
-  if (words_loaded)
-    columns_missing += missing_column_message(words, kWordTable, column_range(1, 7), names.words);
-  if (sounds_loaded && columns_missing.empty()) {
-    // Every column but the short flag, which the query does not read.
-    std::vector<int> read = column_range(1, kSoundTable.column_count());
-    std::erase(read, sound_column::kShort);
-    columns_missing = missing_column_message(sounds->column_names(), kSoundTable, read, names.sounds);
+  // A corpus kept from an earlier query of the same tables is taken as it
+  // is; otherwise it is read from the tables and kept, meanwhile, for the
+  // next query.
+  CorpusCache cache(names, user_cache_folder());
+  ReadTables read{cache.load(), true, true, true, {}};
+  std::future<void> keeping;
+  if (!read.corpus) {
+    read = read_tables(names);
+    if (!read.columns_missing.empty()) {
+      host.show_message(read.columns_missing);
+      return RunOutcome::failed;
+    }
+    if (read.corpus && read.sounds_loaded)
+      keeping = std::async(std::launch::async, [&cache, &read] { cache.save(*read.corpus); });
   }
-  if (!columns_missing.empty()) {
-    host.show_message(columns_missing);
-    return RunOutcome::failed;
-  }
-  std::optional<QueryCorpus> corpus;
-  if (sentences_loaded && words_loaded && sounds_loaded) {
-    corpus.emplace(words, *sounds, *sounds_second_half);
-    sounds_loaded = !sounds->failed() && !sounds_second_half->failed();
-  }
-  sounds.reset();
-  sounds_second_half.reset();
+  std::optional<QueryCorpus>& corpus = read.corpus;
+  const bool sentences_loaded = read.sentences_loaded, words_loaded = read.words_loaded,
+             sounds_loaded = read.sounds_loaded;
   ResultWriter writer;
   const ResultWriter::Opened opened = writer.open(names.result, names.result_dev);
   if (!sentences_loaded || !words_loaded || !sounds_loaded || !opened.result ||

@@ -150,10 +150,15 @@ class SoundWalk {
       if (!any_position_)
         count = keep_if(block, 0, count, [&](std::uint32_t row) { return columns_.positions[row] == position_; });
       count = contexts_.keep_matching(block, count);
-      constexpr size_t kAhead = 8;  // the hits' numbers lie anywhere
+      // The hits' facts lie anywhere: their durations are read in a pass of
+      // their own, whose reads do not wait on each other, and their numbers
+      // are fetched well ahead of their lines.
+      durations_.resize(count);
+      for (size_t i = 0; i < count; ++i) durations_[i] = duration(block[i]);
+      constexpr size_t kAhead = 24;
       for (size_t i = 0; i < count; ++i) {
         if (i + kAhead < count) numbers_.prefetch(block[i + kAhead]);
-        sink_.add_row(duration(block[i]), numbers_, block[i]);
+        sink_.add_row(durations_[i], numbers_, block[i]);
       }
     }
   }
@@ -166,6 +171,7 @@ class SoundWalk {
   bool any_position_;
   std::uint32_t position_;
   HitSink& sink_;
+  std::vector<std::int64_t> durations_;  // of a block's hits
 };
 
 // The first label in the row's own list, the second in the first following

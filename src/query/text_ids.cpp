@@ -10,6 +10,19 @@ std::uint32_t TextIds::add(const FieldText& text) {
   return texts_.insert(copies_.emplace_back(*text)).first + 1;
 }
 
+std::optional<TextIds> TextIds::of(std::span<const std::string_view> texts) {
+  TextIds ids;
+  for (std::string_view text : texts)
+    if (ids.add(text) != ids.size() - 1) return std::nullopt;
+  return ids;
+}
+
+std::vector<std::string_view> TextIds::texts() const {
+  std::vector<std::string_view> texts;
+  for (std::uint32_t id = 1; id < size(); ++id) texts.push_back(text(id));
+  return texts;
+}
+
 std::uint32_t TextIds::find(std::string_view text) const {
   std::uint32_t index = texts_.find(text);
   return index == TextKeyIndex::kNone ? kUnknownText : index + 1;
