@@ -21,6 +21,9 @@ class CandidateBlocks {
   virtual bool next(RowBlock& block) = 0;
 };
 
+// The rows of an increasing list from first_row up to end_row.
+std::span<const std::uint32_t> rows_between(std::span<const std::uint32_t> rows, size_t first_row, size_t end_row);
+
 // The rows of one list.
 class ListedCandidates : public CandidateBlocks {
  public:
@@ -38,13 +41,14 @@ class ListedCandidates : public CandidateBlocks {
 // bitmap of the table, a bit per row: far less to read than the rows' facts.
 class MergedCandidates : public CandidateBlocks {
  public:
-  // Rows below row_count; blocks of at least 64 rows.
-  MergedCandidates(std::span<const std::span<const std::uint32_t>> lists, size_t row_count,
+  // The lists' rows from first_row up to end_row; blocks of at least 64 rows.
+  MergedCandidates(std::span<const std::span<const std::uint32_t>> lists, size_t first_row, size_t end_row,
                    size_t block_rows = kBlockRows);
   bool next(RowBlock& block) override;
 
  private:
-  std::vector<std::uint64_t> bits_;
+  std::vector<std::uint64_t> bits_;  // bit k: row first_row_ + k
+  size_t first_row_;
   size_t block_rows_;
   size_t word_ = 0;
 };
@@ -54,17 +58,18 @@ class MergedCandidates : public CandidateBlocks {
 // rows, one pass over their ids costs less than merging the lists.
 class ScannedCandidates : public CandidateBlocks {
  public:
+  // The rows from first_row up to end_row, at most the column's size.
   // `member` is indexed by every id of the column and must outlive this.
-  ScannedCandidates(std::span<const std::uint32_t> ids, const std::vector<char>& member,
-                    size_t block_rows = kBlockRows)
-      : ids_(ids), member_(member), block_rows_(block_rows) {}
+  ScannedCandidates(std::span<const std::uint32_t> ids, const std::vector<char>& member, size_t first_row,
+                    size_t end_row, size_t block_rows = kBlockRows)
+      : ids_(ids.first(end_row)), member_(member), block_rows_(block_rows), scanned_(first_row) {}
   bool next(RowBlock& block) override;
 
  private:
   std::span<const std::uint32_t> ids_;
   const std::vector<char>& member_;
   size_t block_rows_;
-  size_t scanned_ = 0;
+  size_t scanned_;
 };
 
 }  // namespace zor

@@ -23,6 +23,14 @@ std::string HitExtreme::items() const {
   return hit_items(duration, sound_number, word_number, sentence_number);
 }
 
+void HitStatistics::add_later(const HitStatistics& later) {
+  if (later.count_ == 0) return;
+  if (count_ == 0 || later.minimum_.duration < minimum_.duration) minimum_ = later.minimum_;
+  if (count_ == 0 || later.maximum_.duration > maximum_.duration) maximum_ = later.maximum_;
+  count_ += later.count_;
+  sum_ += later.sum_;
+}
+
 void HitStatistics::add(const Hit& hit) {
   if (count_ == 0 || hit.duration < minimum_.duration) minimum_.take(hit);
   if (count_ == 0 || hit.duration > maximum_.duration) maximum_.take(hit);

@@ -47,6 +47,8 @@ class HitStatistics {
     ++count_;
     sum_ += duration;
   }
+  // The hits of `later`, all found after these, as if added one by one.
+  void add_later(const HitStatistics& later);
   std::int64_t count() const { return count_; }
   std::int64_t mean() const { return count_ > 0 ? sum_ / count_ : 0; }  // truncated
   const HitExtreme& minimum() const { return minimum_; }

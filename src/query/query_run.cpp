@@ -128,38 +128,46 @@ RunOutcome run_query(const std::vector<Specification>& specifications, const Out
   writer.write_headers();
 
   // The specifications are searched on both cores, a few ahead of the one
-  // being written, and written in their order.
-  auto search = [&corpus](const Specification& spec, TextBuffer buffer) {
+  // being written, and written in their order. Each is searched in two
+  // parts, the first and the second half of its rows, so that one long
+  // search keeps both cores busy, not one while the other waits for it.
+  constexpr size_t kParts = 2;
+  auto search = [&corpus](const Specification& spec, WalkPart part, TextBuffer buffer) {
     SpecificationHits hits(spec, std::move(buffer));
-    find_hits(*corpus, spec, hits);
+    find_hits(*corpus, spec, hits, part);
     return hits;
   };
-  // Three at once, on two cores: with two, a long search at the front left
-  // a core idle once the one behind it was done.
-  constexpr size_t kSearchedAhead = 3;
+  // Three specifications at once, on two cores: with two, a long search at
+  // the front left a core idle once the one behind it was done.
+  constexpr size_t kSearchedAhead = 3 * kParts;
   std::deque<std::future<SpecificationHits>> searches;
   std::vector<TextBuffer> spare_buffers;
-  size_t next = 0;
+  size_t next = 0;  // specification * kParts + part
   auto search_ahead = [&] {
-    while (searches.size() < kSearchedAhead && next < specifications.size()) {
+    while (searches.size() < kSearchedAhead && next < specifications.size() * kParts) {
       TextBuffer buffer;
       if (!spare_buffers.empty()) {
         buffer = std::move(spare_buffers.back());
         spare_buffers.pop_back();
       }
-      searches.push_back(std::async(std::launch::async, search, std::cref(specifications[next++]),
-                                    std::move(buffer)));
+      searches.push_back(std::async(std::launch::async, search, std::cref(specifications[next / kParts]),
+                                    WalkPart{next % kParts, kParts}, std::move(buffer)));
+      ++next;
     }
   };
   RunOutcome outcome = RunOutcome::completed;
   for (const Specification& spec : specifications) {
-    search_ahead();
-    SpecificationHits hits = searches.front().get();
-    searches.pop_front();
-    search_ahead();
-    writer.write_hits(hits);
-    if (hits.statistics().count() > 0) writer.write_result(spec, hits.statistics());
-    spare_buffers.push_back(hits.take_buffer());
+    HitStatistics statistics;
+    for (size_t part = 0; part < kParts; ++part) {
+      search_ahead();
+      SpecificationHits hits = searches.front().get();
+      searches.pop_front();
+      search_ahead();
+      writer.write_hits(hits);
+      statistics.add_later(hits.statistics());
+      spare_buffers.push_back(hits.take_buffer());
+    }
+    if (statistics.count() > 0) writer.write_result(spec, statistics);
     if (progress.item_done(waiting + "\n\n" + spec[kSpecName])) {
       outcome = RunOutcome::cancelled;
       break;

@@ -108,21 +108,23 @@ class WordVerdicts {
   std::vector<char> good_;  // by word class
 };
 
-// The 0-based rows whose own label list is a member; `member` must outlive
-// the candidates.
-std::unique_ptr<CandidateBlocks> rows_in_lists(const QueryCorpus& corpus, const std::vector<char>& member) {
+// The 0-based rows from first_row up to end_row whose own label list is a
+// member; `member` must outlive the candidates.
+std::unique_ptr<CandidateBlocks> rows_in_lists(const QueryCorpus& corpus, const std::vector<char>& member,
+                                               size_t first_row, size_t end_row) {
   std::vector<std::span<const std::uint32_t>> lists;
   size_t rows = 0;
   for (std::uint32_t id = 0; id < member.size(); ++id)
     if (member[id]) {
-      lists.push_back(corpus.rows_of_label_list(id));
+      lists.push_back(rows_between(corpus.rows_of_label_list(id), first_row, end_row));
       rows += lists.back().size();
     }
   if (lists.size() == 1) return std::make_unique<ListedCandidates>(lists.front());
   // Measured: merging costs several times a row's share of a pass over the
   // label column.
-  if (rows >= corpus.sounds().size() / 4) return std::make_unique<ScannedCandidates>(corpus.sounds().labels, member);
-  return std::make_unique<MergedCandidates>(lists, corpus.sounds().size());
+  if (rows >= (end_row - first_row) / 4)
+    return std::make_unique<ScannedCandidates>(corpus.sounds().labels, member, first_row, end_row);
+  return std::make_unique<MergedCandidates>(lists, first_row, end_row);
 }
 
 class SoundWalk {
@@ -177,14 +179,15 @@ class SoundWalk {
 // The first label in the row's own list, the second in the first following
 // sound's and the third in the second following sound's; the hit lasts as
 // long as the row and the rows after it, one row per label.
-void walk_sequence(SoundWalk& walk, const QueryCorpus& corpus, const std::vector<std::string>& labels) {
+void walk_sequence(SoundWalk& walk, const QueryCorpus& corpus, const std::vector<std::string>& labels,
+                   size_t first_row, size_t end_row) {
   if (labels.empty()) return;
   std::vector<std::vector<char>> member;
   for (const std::string& label : labels) member.push_back(membership(label, corpus.label_lists()));
   // The label lists of the first and second following sound.
   constexpr size_t kFollowing[] = {3, 4};
   const SoundColumns& columns = walk.columns();
-  std::unique_ptr<CandidateBlocks> candidates = rows_in_lists(corpus, member.front());
+  std::unique_ptr<CandidateBlocks> candidates = rows_in_lists(corpus, member.front(), first_row, end_row);
   walk.walk(
       *candidates,
       [&](Block& block) {
@@ -204,23 +207,32 @@ void walk_sequence(SoundWalk& walk, const QueryCorpus& corpus, const std::vector
 
 }  // namespace
 
-void find_sound_hits(const QueryCorpus& corpus, const Specification& spec, HitSink& sink) {
+void find_sound_hits(const QueryCorpus& corpus, const Specification& spec, HitSink& sink, WalkPart part) {
+  const size_t rows = corpus.sounds().size();
+  size_t first_row = part.begin(rows), end_row = part.end(rows);
+  // The word verdicts start from the candidates of the empty word number
+  // before all others, so a corpus with such sounds is walked whole by the
+  // first part.
+  if (corpus.empty_word_key() != TextIds::kUnknownText) {
+    first_row = 0;
+    end_row = part.index == 0 ? rows : 0;
+  }
   const SoundTarget target = read_sound_target(spec[kSpecSound]);
   SoundWalk walk(corpus, spec, sink);
   auto all = [](const Block& block) { return block.size(); };
   auto own_duration = [&walk](std::uint32_t row) { return std::int64_t{walk.columns().durations[row]}; };
   switch (target.form) {
     case SoundForm::symbol: {
-      ListedCandidates candidates(corpus.rows_of_symbol(target.symbol));
+      ListedCandidates candidates(rows_between(corpus.rows_of_symbol(target.symbol), first_row, end_row));
       walk.walk(candidates, all, own_duration);
       break;
     }
     case SoundForm::category: {
       const std::vector<char> member = membership(target.category, corpus.label_lists());
-      walk.walk(*rows_in_lists(corpus, member), all, own_duration);
+      walk.walk(*rows_in_lists(corpus, member, first_row, end_row), all, own_duration);
       break;
     }
-    case SoundForm::sequence: walk_sequence(walk, corpus, target.labels); break;
+    case SoundForm::sequence: walk_sequence(walk, corpus, target.labels, first_row, end_row); break;
   }
 }
 

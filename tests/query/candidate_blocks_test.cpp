@@ -48,19 +48,39 @@ TEST(CandidateBlocks, TogetherAreEveryCandidateOnceInOrder) {
     ListedCandidates listed(lists[1], block_rows);
     EXPECT_EQ(all_blocks(listed, block_rows), lists[1]) << block_rows;
     const size_t merged_block = std::max<size_t>(block_rows, 64);
-    MergedCandidates union_of(spans, row_count, block_rows);
+    MergedCandidates union_of(spans, 0, row_count, block_rows);
     EXPECT_EQ(all_blocks(union_of, merged_block), std::vector<std::uint32_t>(merged.begin(), merged.end()))
         << block_rows;
-    ScannedCandidates scanned(ids, member, block_rows);
+    ScannedCandidates scanned(ids, member, 0, row_count, block_rows);
     EXPECT_EQ(all_blocks(scanned, block_rows), std::vector<std::uint32_t>(merged.begin(), merged.end()))
         << block_rows;
   }
+  // Parts of the rows, one after the other, are the whole, wherever they
+  // are cut: on a bitmap word's edge, inside one, at a candidate.
+  const std::vector<std::uint32_t> whole(merged.begin(), merged.end());
+  auto in_turn = [](CandidateBlocks& before, CandidateBlocks& after, size_t most) {
+    std::vector<std::uint32_t> rows = all_blocks(before, most);
+    const std::vector<std::uint32_t> rest = all_blocks(after, most);
+    rows.insert(rows.end(), rest.begin(), rest.end());
+    return rows;
+  };
+  for (size_t cut : {size_t{0}, size_t{64}, size_t{1000}, size_t{whole[7]}, size_t{whole[7] + 1}, row_count - 1}) {
+    ListedCandidates listed_before(rows_between(lists[1], 0, cut)), listed_after(rows_between(lists[1], cut, row_count));
+    EXPECT_EQ(in_turn(listed_before, listed_after, kBlockRows), lists[1]) << cut;
+    for (size_t block_rows : {size_t{64}, size_t{100}}) {
+      MergedCandidates merged_before(spans, 0, cut, block_rows), merged_after(spans, cut, row_count, block_rows);
+      EXPECT_EQ(in_turn(merged_before, merged_after, block_rows), whole) << cut << " " << block_rows;
+      ScannedCandidates scanned_before(ids, member, 0, cut, block_rows);
+      ScannedCandidates scanned_after(ids, member, cut, row_count, block_rows);
+      EXPECT_EQ(in_turn(scanned_before, scanned_after, block_rows), whole) << cut << " " << block_rows;
+    }
+  }
   ListedCandidates none({});
   EXPECT_TRUE(all_blocks(none, kBlockRows).empty());
-  MergedCandidates no_rows({}, 0);
+  MergedCandidates no_rows({}, 0, 0);
   EXPECT_TRUE(all_blocks(no_rows, kBlockRows).empty());
   const std::vector<char> no_member(6, 0);
-  ScannedCandidates no_members(ids, no_member);
+  ScannedCandidates no_members(ids, no_member, 0, row_count);
   EXPECT_TRUE(all_blocks(no_members, kBlockRows).empty());
 }
 
