@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <memory>
 #include <system_error>
 #include <vector>
@@ -46,9 +47,11 @@ CorpusCache::CorpusCache(const OutputNames& names, std::optional<std::filesystem
   std::error_code error;
   const std::filesystem::path table = std::filesystem::absolute(native_file_name(names.sounds), error);
   if (error) return;
-  const std::string where = table.lexically_normal().string();
+  const std::filesystem::path normal = table.lexically_normal();
+  const auto& where = normal.native();
   char name[17];
-  std::snprintf(name, sizeof name, "%016llx", static_cast<unsigned long long>(XXH3_64bits(where.data(), where.size())));
+  std::snprintf(name, sizeof name, "%016llx",
+                static_cast<unsigned long long>(XXH3_64bits(where.data(), where.size() * sizeof where[0])));
   path_ = *folder / (name + std::string(kExtension));
   // Small tables are not even hashed.
   std::uint64_t bytes = 0;
@@ -73,8 +76,15 @@ void CorpusCache::save(const QueryCorpus& corpus) const {
   std::error_code error;
   std::filesystem::create_directories(path_->parent_path(), error);
   if (error) return;
+  // A folder name that the program's own text cannot spell is not written to.
+  std::string path;
+  try {
+    path = from_native_file_name(path_->string());
+  } catch (const std::exception&) {
+    return;
+  }
   TextFileWriter file;
-  if (!file.open_replacing(from_native_file_name(path_->string()))) return;
+  if (!file.open_replacing(path)) return;
   FactFileWriter writer(file);
   CorpusFileHead head;
   head.tables = *tables_;
@@ -86,8 +96,9 @@ void CorpusCache::save(const QueryCorpus& corpus) const {
 void CorpusCache::remove_oldest() const {
   std::error_code error;
   std::vector<std::pair<std::filesystem::file_time_type, std::filesystem::path>> kept;
-  for (const auto& entry : std::filesystem::directory_iterator(path_->parent_path(), error))
-    if (entry.path().extension() == kExtension) kept.emplace_back(entry.last_write_time(error), entry.path());
+  for (std::filesystem::directory_iterator entry(path_->parent_path(), error), end; !error && entry != end;
+       entry.increment(error))
+    if (entry->path().extension() == kExtension) kept.emplace_back(entry->last_write_time(error), entry->path());
   if (error || kept.size() <= kKeptCorpora) return;
   std::sort(kept.begin(), kept.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
   for (size_t k = kKeptCorpora; k < kept.size(); ++k) std::filesystem::remove(kept[k].second, error);
