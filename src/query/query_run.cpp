@@ -132,8 +132,9 @@ RunOutcome run_query(const std::vector<Specification>& specifications, const Out
   // parts, the first and the second half of its rows, so that one long
   // search keeps both cores busy, not one while the other waits for it.
   constexpr size_t kParts = 2;
-  auto search = [&corpus](const Specification& spec, WalkPart part, TextBuffer buffer) {
-    SpecificationHits hits(spec, std::move(buffer));
+  LinePieces pieces;
+  auto search = [&corpus, &pieces](const Specification& spec, WalkPart part) {
+    SpecificationHits hits(spec, pieces);
     find_hits(*corpus, spec, hits, part);
     return hits;
   };
@@ -141,17 +142,11 @@ RunOutcome run_query(const std::vector<Specification>& specifications, const Out
   // the front left a core idle once the one behind it was done.
   constexpr size_t kSearchedAhead = 3 * kParts;
   std::deque<std::future<SpecificationHits>> searches;
-  std::vector<TextBuffer> spare_buffers;
   size_t next = 0;  // specification * kParts + part
   auto search_ahead = [&] {
     while (searches.size() < kSearchedAhead && next < specifications.size() * kParts) {
-      TextBuffer buffer;
-      if (!spare_buffers.empty()) {
-        buffer = std::move(spare_buffers.back());
-        spare_buffers.pop_back();
-      }
       searches.push_back(std::async(std::launch::async, search, std::cref(specifications[next / kParts]),
-                                    WalkPart{next % kParts, kParts}, std::move(buffer)));
+                                    WalkPart{next % kParts, kParts}));
       ++next;
     }
   };
@@ -165,7 +160,7 @@ RunOutcome run_query(const std::vector<Specification>& specifications, const Out
       search_ahead();
       writer.write_hits(hits);
       statistics.add_later(hits.statistics());
-      spare_buffers.push_back(hits.take_buffer());
+      pieces.give_back(hits.take_pieces());
     }
     if (statistics.count() > 0) writer.write_result(spec, statistics);
     if (progress.item_done(waiting + "\n\n" + spec[kSpecName])) {

@@ -26,7 +26,7 @@ void ResultWriter::write_headers() {
   distribution_.write(kDistributionTable.header_line());
 }
 
-SpecificationHits::SpecificationHits(const Specification& spec, TextBuffer buffer) : lines_(std::move(buffer)) {
+SpecificationHits::SpecificationHits(const Specification& spec, LinePieces& pieces) : free_pieces_(pieces) {
   append_crlf(prefix_, spec[kSpecName]);
   prefix_.push_back('\t');
   append_crlf(prefix_, spec[kSpecType]);
@@ -34,12 +34,11 @@ SpecificationHits::SpecificationHits(const Specification& spec, TextBuffer buffe
 }
 
 char* SpecificationHits::room(size_t count) {
-  // Doubled when full: the reallocations stay few, and untouched room costs
-  // no memory.
-  constexpr size_t kFirst = 64 * 1024;
-  if (used_ + count > lines_.size())
-    lines_.resize_for_overwrite(std::max({used_ + count, 2 * lines_.size(), kFirst}));
-  return lines_.data() + used_;
+  if (pieces_.empty() || pieces_.back().size() + count > pieces_.back().capacity()) {
+    pieces_.push_back(free_pieces_.take());
+    if (count > pieces_.back().capacity()) pieces_.back().reserve(count);
+  }
+  return pieces_.back().data() + pieces_.back().size();
 }
 
 namespace {
@@ -87,7 +86,8 @@ char* SpecificationHits::begin_line(std::int64_t duration, size_t numbers_room) 
 void SpecificationHits::end_line(char* at) {
   *at++ = '\r';
   *at++ = '\n';
-  used_ = static_cast<size_t>(at - lines_.data());
+  TextBuffer& piece = pieces_.back();
+  piece.resize_for_overwrite(static_cast<size_t>(at - piece.data()));
 }
 
 // The numbers' texts are made only for a hit that becomes an extreme.
@@ -102,7 +102,7 @@ void SpecificationHits::add_row(std::int64_t duration, const HitNumberStore& num
 }
 
 void ResultWriter::write_hits(const SpecificationHits& hits) {
-  if (!hits.lines().empty()) distribution_.write_crlf_text(hits.lines());
+  for (const TextBuffer& piece : hits.pieces()) distribution_.write_crlf_text(std::string_view(piece.data(), piece.size()));
 }
 
 void ResultWriter::write_result(const Specification& spec, const HitStatistics& statistics) {

@@ -4,9 +4,11 @@
 // per hit with its 10 ms interval).
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/file_io.h"
 #include "query/hit_numbers.h"
+#include "query/line_pieces.h"
 #include "query/query_hit.h"
 #include "query/query_walks.h"
 #include "query/specification.h"
@@ -19,28 +21,28 @@ namespace zor {
 // be searched side by side.
 class SpecificationHits : public HitSink {
  public:
-  // The lines go to `buffer`, emptied first: a buffer used before has its
-  // memory ready, where a new one would have it cleared by the system.
-  explicit SpecificationHits(const Specification& spec, TextBuffer buffer = {});
+  // The lines go to pieces taken from `pieces`, which must outlive this.
+  SpecificationHits(const Specification& spec, LinePieces& pieces);
   void add_row(std::int64_t duration, const HitNumberStore& numbers, std::size_t row) override;
-  // The buffer back, for the next specification.
-  TextBuffer take_buffer() { return std::move(lines_); }
   const HitStatistics& statistics() const { return statistics_; }
-  // With their CR LF ends in place.
-  std::string_view lines() const { return std::string_view(lines_.data(), used_); }
+  // The lines, with their CR LF ends in place, piece after piece; a line
+  // never spans two pieces.
+  const std::vector<TextBuffer>& pieces() const { return pieces_; }
+  // The pieces, for LinePieces::give_back once they are written.
+  std::vector<TextBuffer> take_pieces() { return std::move(pieces_); }
 
  private:
-  // Room for `count` more bytes at lines_[used_...]: the buffer grows in
-  // steps, not by each line's append.
+  // Room for `count` more bytes after the last piece's lines: a new piece
+  // when that one is full.
   char* room(size_t count);
   // A line's start up to its duration, with room for `numbers_room` bytes
   // of numbers after it; end_line() closes the line where they end.
   char* begin_line(std::int64_t duration, size_t numbers_room);
   void end_line(char* at);
 
+  LinePieces& free_pieces_;
   std::string prefix_;  // the specification's name and type, as each line begins
-  TextBuffer lines_;  // used_ bytes of lines, room after them
-  size_t used_ = 0;
+  std::vector<TextBuffer> pieces_;  // each one's size is its lines' bytes
   HitStatistics statistics_;
 };
 

@@ -34,10 +34,11 @@ QueryCorpus read_from_tables(const OutputNames& names) {
 std::string all_hits(const QueryCorpus& corpus, const std::vector<Specification>& specs) {
   std::string found;
   for (const Specification& spec : specs) {
-    SpecificationHits hits(spec);
+    LinePieces pieces;
+    SpecificationHits hits(spec, pieces);
     find_hits(corpus, spec, hits);
     const HitStatistics& statistics = hits.statistics();
-    found.append(hits.lines()).append(std::to_string(statistics.count())).append(" ");
+    found.append(joined_lines(hits)).append(std::to_string(statistics.count())).append(" ");
     found.append(std::to_string(statistics.mean())).append(" ").append(statistics.minimum().items());
     found.append(" ").append(statistics.maximum().items()).append("\n");
   }

@@ -8,6 +8,12 @@
 
 namespace zor::test {
 
+std::string joined_lines(const SpecificationHits& hits) {
+  std::string lines;
+  for (const TextBuffer& piece : hits.pieces()) lines.append(piece.data(), piece.size());
+  return lines;
+}
+
 std::string crlf(std::string_view text) {
   std::string out;
   for (char c : text) {

@@ -5,6 +5,7 @@
 
 #include "corpus/output_names.h"
 #include "platform/run_host.h"
+#include "query/result_writer.h"
 #include "query/specification.h"
 #include "support/fake_host.h"
 #include "support/test_files.h"
@@ -39,6 +40,9 @@ class CorpusBuilder {
  private:
   int sentence_ = 0, word_ = 0, sound_ = 0;
 };
+
+// The lines of a specification's hits, piece after piece.
+std::string joined_lines(const SpecificationHits& hits);
 
 // A specification from its twelve fields.
 Specification spec_of(std::vector<std::string> fields);
