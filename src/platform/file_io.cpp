@@ -149,7 +149,7 @@ bool TextFileWriter::open(std::string_view path) {
   return file_ != nullptr;
 }
 
-bool TextFileWriter::open_replacing(std::string_view path) {
+bool TextFileWriter::open_replacing(std::string_view path, DiskWrites disk_writes) {
   namespace fs = std::filesystem;
   std::error_code error;
   fs::path target = native_file_name(path);
@@ -167,7 +167,7 @@ bool TextFileWriter::open_replacing(std::string_view path) {
   temporary += ".zor-tmp";
   if (!open(from_native_file_name(temporary.string()))) return false;
   if (fs::is_regular_file(status)) replaced_ = std::make_unique<ReplacedFileCache>(target);
-  write_behind_.emplace(file_);
+  if (disk_writes == DiskWrites::behind_the_writer) write_behind_.emplace(file_);
   target_ = std::move(target);
   temporary_ = std::move(temporary);
   if (fs::exists(status)) permissions_ = status.permissions();

@@ -81,8 +81,11 @@ class TextFileWriter {
   // or a kill, the old file stays as it was. The new file keeps the
   // permissions of the old one; a link keeps pointing at the replaced file; a
   // device or pipe (such as /dev/full) is written in place, never replaced. A
-  // temporary file left by a killed run is overwritten or removed.
-  bool open_replacing(std::string_view path);
+  // temporary file left by a killed run is overwritten or removed. The new
+  // text goes to the disk behind the writer (WriteBehind), or, for a file
+  // that can wait and replaces none, when the system likes, after the run.
+  enum class DiskWrites { behind_the_writer, when_the_system_likes };
+  bool open_replacing(std::string_view path, DiskWrites disk_writes = DiskWrites::behind_the_writer);
   bool is_open() const { return file_ != nullptr; }
 
   // Every LF is written as CR LF.

@@ -83,8 +83,13 @@ void CorpusCache::save(const QueryCorpus& corpus) const {
   } catch (const std::exception&) {
     return;
   }
+  // The kept corpus there, if any, is not the tables' as they are: gone
+  // first, the new one replaces nothing, so that the file system need not
+  // write it to the disk at its renaming, and the system writes it after
+  // the run.
+  std::filesystem::remove(*path_, error);
   TextFileWriter file;
-  if (!file.open_replacing(path)) return;
+  if (!file.open_replacing(path, TextFileWriter::DiskWrites::when_the_system_likes)) return;
   FactFileWriter writer(file);
   CorpusFileHead head;
   head.tables = *tables_;
