@@ -62,6 +62,13 @@ CorpusCache::CorpusCache(const OutputNames& names, std::optional<std::filesystem
 
 std::optional<QueryCorpus> CorpusCache::load() {
   if (!path_ || !tables_) return std::nullopt;
+  // A kept corpus is smaller than its tables; a file far larger is not
+  // mapped, let alone checked.
+  std::uint64_t table_bytes = 0;
+  for (const TableFingerprint& table : *tables_) table_bytes += table.bytes;
+  std::error_code error;
+  const std::uint64_t file_bytes = std::filesystem::file_size(*path_, error);
+  if (error || file_bytes > 4 * table_bytes + (std::uint64_t{1} << 20)) return std::nullopt;
   std::shared_ptr<const MappedFile> file = MappedFile::open(*path_);
   if (!file) return std::nullopt;
   FactFileReader reader(file->bytes());
