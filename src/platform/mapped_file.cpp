@@ -1,6 +1,7 @@
 #include "platform/mapped_file.h"
 
 #include <fstream>
+#include <new>
 
 #if defined(__unix__) || defined(__APPLE__)
 #include <fcntl.h>
@@ -40,20 +41,22 @@ MappedFile::~MappedFile() {
   if (mapping_) munmap(mapping_, bytes_.size());
 }
 #else
+constexpr std::align_val_t kAlignment{64};
+
 std::unique_ptr<MappedFile> MappedFile::open(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary | std::ios::ate);
   if (!in) return nullptr;
   const std::streamoff size = in.tellg();
   if (size <= 0) return nullptr;
   std::unique_ptr<MappedFile> file(new MappedFile);
-  file->copy_ = std::make_unique<std::byte[]>(static_cast<size_t>(size));
+  file->mapping_ = ::operator new(static_cast<size_t>(size), kAlignment);
+  file->bytes_ = std::span(static_cast<const std::byte*>(file->mapping_), static_cast<size_t>(size));
   in.seekg(0);
-  if (!in.read(reinterpret_cast<char*>(file->copy_.get()), size)) return nullptr;
-  file->bytes_ = std::span<const std::byte>(file->copy_.get(), static_cast<size_t>(size));
+  if (!in.read(static_cast<char*>(file->mapping_), size)) return nullptr;
   return file;
 }
 
-MappedFile::~MappedFile() = default;
+MappedFile::~MappedFile() { ::operator delete(mapping_, kAlignment); }
 #endif
 
 }  // namespace zor

@@ -1,7 +1,8 @@
 #pragma once
-// A whole file's bytes, read-only. Where the system can, they are mapped
-// from its file cache, not copied: a file of hundreds of megabytes that the
-// system holds already is ready in milliseconds.
+// A whole file's bytes, read-only, starting at a multiple of 64 bytes in
+// memory. Where the system can, they are mapped from its file cache, not
+// copied: a file of hundreds of megabytes that the system holds already is
+// ready in milliseconds.
 #include <cstddef>
 #include <filesystem>
 #include <memory>
@@ -23,8 +24,7 @@ class MappedFile {
   MappedFile() = default;
 
   std::span<const std::byte> bytes_;
-  void* mapping_ = nullptr;        // what the system mapped, if it did
-  std::unique_ptr<std::byte[]> copy_;  // otherwise the bytes read
+  void* mapping_ = nullptr;  // what the system mapped, if it did, or the bytes read
 };
 
 }  // namespace zor
