@@ -1,7 +1,5 @@
 #include "tables/text_buffer.h"
 
-#include "platform/memory_hints.h"
-
 #include <cstdlib>
 #include <algorithm>
 #include <cstring>
@@ -22,7 +20,6 @@ void TextBuffer::reserve(size_t capacity) {
   // realloc shrinks a large block in place, releasing its tail pages.
   void* grown = std::realloc(data_, capacity);
   if (!grown) throw std::bad_alloc();
-  if (capacity > capacity_) advise_large_pages(grown, capacity);
   data_ = static_cast<char*>(grown);
   capacity_ = capacity;
 }
