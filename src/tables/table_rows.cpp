@@ -140,10 +140,6 @@ bool TableFileRows::fill(Batch& batch) {
   batch.file_offset = carried_offset_;
   batch.bytes.resize_for_overwrite(0);
   batch.bytes.append(std::string_view(carried_.data(), carried_.size()));
-  batch.row_begins.clear();
-  batch.row_ends_begins.assign(1, 0);
-  batch.ends.clear();
-  batch.gaps.clear();
   // A row longer than a slice takes as many slices as it needs.
   size_t whole_end = 0;
   for (size_t searched = 0; whole_end == 0 && !at_end_;) {
@@ -154,8 +150,7 @@ bool TableFileRows::fill(Batch& batch) {
   }
   // The file's last line is read even when it ends inside, as a load reads it.
   if (at_end_) whole_end = batch.bytes.size();
-  size_t at = parser_->reads_plain_rows() ? split_plain_rows(batch, whole_end) : 0;
-  while (at < whole_end) parse_row(batch, at, whole_end);
+  batch.rows_end = whole_end;
   carried_.resize_for_overwrite(0);
   carried_.append(std::string_view(batch.bytes.data() + whole_end, batch.bytes.size() - whole_end));
   carried_offset_ += whole_end;
@@ -171,67 +166,86 @@ bool TableFileRows::read_more(TextBuffer& bytes) {
   return whole && read_at_ < read_end_;
 }
 
-void TableFileRows::parse_row(Batch& batch, size_t& at, size_t size) {
-  char* const bytes = batch.bytes.data();
-  batch.row_begins.push_back(at);
-  size_t written = at;
-  const RowParser::Row row = parser_->parse(bytes, at, size, bytes, written, row_ends_, true);
-  batch.gaps.push_back(row == RowParser::Row::spaced ? 1 : 0);
-  batch.ends.insert(batch.ends.end(), row_ends_.begin(), row_ends_.end());
-  batch.row_ends_begins.push_back(batch.ends.size());
+void TableFileRows::parse_row() {
+  char* const bytes = current_->bytes.data();
+  const size_t row_begin = row_at_;
+  size_t written = row_begin;
+  const RowParser::Row row = parser_->parse(bytes, row_at_, current_->rows_end, bytes, written, row_ends_, true);
+  const std::uint64_t gap = row == RowParser::Row::spaced ? 1 : 0;
+  fields_.clear();
+  std::uint64_t begin = 0;
+  for (const std::uint64_t end : row_ends_) {
+    fields_.emplace_back(std::string_view(bytes + row_begin + begin, end - begin));
+    begin = end + gap;
+  }
+  // The blocks are looked at again from the next row on.
+  next_block_ = row_at_;
+  marks_ = 0;
 }
 
-// Sixty-four bytes at a time, row after row: a row that holds a byte the
-// separators alone cannot read is handed whole to the parser, and the walk
-// goes on after it. Returns where the last row ended by an LF ends.
-size_t TableFileRows::split_plain_rows(Batch& batch, size_t size) {
-  const char* const bytes = batch.bytes.data();
+// Sixty-four bytes at a time, the marks of a block kept for the rows after:
+// a row that holds a byte the separators alone cannot read is handed whole
+// to the parser.
+void TableFileRows::split_row() {
+  if (!parser_->reads_plain_rows()) return parse_row();
+  const char* const bytes = current_->bytes.data();
+  const size_t size = current_->rows_end;
   const size_t kept = parser_->kept_columns();
   const char separator = parser_->separator();
-  size_t row_begin = 0;
-  size_t fields = 0;
-  for (size_t chunk = 0; chunk < size;) {
-    WideByteMasks masks;
-    if (chunk + kWideMaskBlock <= size) {
-      masks = wide_byte_masks(bytes + chunk, separator);
-    } else {
-      // The last bytes, padded; the masks of the padding are cut off.
-      char tail[kWideMaskBlock] = {};
-      std::memcpy(tail, bytes + chunk, size - chunk);
-      masks = wide_byte_masks(tail, separator);
-      const std::uint64_t inside = (std::uint64_t{1} << (size - chunk)) - 1;
-      masks.separators &= inside;
-      masks.lfs &= inside;
-      masks.escapes &= inside;
-    }
-    size_t next_chunk = chunk + kWideMaskBlock;
-    for (std::uint64_t marks = masks.separators | masks.lfs | masks.escapes; marks != 0; marks &= marks - 1) {
-      const auto bit = static_cast<unsigned>(std::countr_zero(marks));
-      const size_t at = chunk + bit;
-      if (masks.lfs >> bit & 1) {
-        if (fields < kept) batch.ends.push_back(at - (at > row_begin && bytes[at - 1] == '\r' ? 1 : 0) - row_begin);
-        batch.row_begins.push_back(row_begin);
-        batch.gaps.push_back(1);
-        batch.row_ends_begins.push_back(batch.ends.size());
-        row_begin = at + 1;
-        fields = 0;
-      } else if (masks.escapes >> bit & 1) {
-        if (bytes[at] == '\r' && at + 1 < size && bytes[at + 1] == '\n') continue;
-        // An escape may hide the LF that looks like the row's end.
-        batch.ends.resize(batch.row_ends_begins.back());
-        parse_row(batch, row_begin, size);
-        fields = 0;
-        next_chunk = row_begin;
-        break;
-      } else if (fields < kept) {
-        batch.ends.push_back(at - row_begin);
-        ++fields;
+  const size_t row_begin = row_at_;
+  // Kept in locals: the fields written would otherwise make the compiler
+  // reload the members at each mark, as they might be one of them.
+  size_t next_block = next_block_, block = block_;
+  std::uint64_t marks = marks_, lfs = lfs_, escapes = escapes_;
+  size_t count = 0, field_begin = row_begin;
+  fields_.resize(kept);
+  FieldText* const fields = fields_.data();
+  while (true) {
+    while (marks == 0) {
+      // The last row of the file may end without an LF: the parser reads it.
+      if (next_block >= size) return parse_row();
+      block = next_block;
+      WideByteMasks masks;
+      if (block + kWideMaskBlock <= size) {
+        masks = wide_byte_masks(bytes + block, separator);
+      } else {
+        // The last bytes, padded; the masks of the padding are cut off.
+        char tail[kWideMaskBlock] = {};
+        std::memcpy(tail, bytes + block, size - block);
+        masks = wide_byte_masks(tail, separator);
+        const std::uint64_t inside = (std::uint64_t{1} << (size - block)) - 1;
+        masks.separators &= inside;
+        masks.lfs &= inside;
+        masks.escapes &= inside;
       }
+      lfs = masks.lfs;
+      escapes = masks.escapes;
+      marks = masks.separators | masks.lfs | masks.escapes;
+      next_block = block + kWideMaskBlock;
     }
-    chunk = next_chunk;
+    const auto bit = static_cast<unsigned>(std::countr_zero(marks));
+    marks &= marks - 1;
+    const size_t at = block + bit;
+    if (lfs >> bit & 1) {
+      const size_t end = at - (at > field_begin && bytes[at - 1] == '\r' ? 1 : 0);
+      if (count < kept) fields[count++] = std::string_view(bytes + field_begin, end - field_begin);
+      fields_.resize(count);
+      row_at_ = at + 1;
+      next_block_ = next_block;
+      block_ = block;
+      marks_ = marks;
+      lfs_ = lfs;
+      escapes_ = escapes;
+      return;
+    }
+    if (escapes >> bit & 1) {
+      if (bytes[at] == '\r' && at + 1 < size && bytes[at + 1] == '\n') continue;
+      // An escape may hide the LF that looks like the row's end.
+      return parse_row();
+    }
+    if (count < kept) fields[count++] = std::string_view(bytes + field_begin, at - field_begin);
+    field_begin = at + 1;
   }
-  batch.ends.resize(batch.row_ends_begins.back());
-  return row_begin;
 }
 
 void TableFileRows::read_batches() {
@@ -287,34 +301,22 @@ bool TableFileRows::next() {
     fields_.clear();
     return false;
   }
-  while (!current_ || current_row_ == current_->row_begins.size()) {
+  while (!current_ || row_at_ == current_->rows_end) {
     current_ = take_full_batch();
-    current_row_ = 0;
+    row_at_ = next_block_ = 0;
+    marks_ = 0;
     if (!current_) {
       fields_.clear();
       return false;
     }
-    if (estimated_rows_ == 0 && !current_->row_begins.empty()) {
-      const double bytes_per_row = static_cast<double>(current_->bytes.size()) / current_->row_begins.size();
-      estimated_rows_ = static_cast<size_t>(static_cast<double>(rows_bytes_) / bytes_per_row * 1.05) + 1;
+    if (estimated_rows_ == 0 && current_->rows_end > 0) {
+      const char* const bytes = current_->bytes.data();
+      const auto rows = static_cast<double>(std::count(bytes, bytes + current_->rows_end, '\n') + 1);
+      estimated_rows_ = static_cast<size_t>(static_cast<double>(rows_bytes_) / (static_cast<double>(current_->rows_end) / rows) * 1.05) + 1;
     }
   }
-  const Batch& batch = *current_;
-  row_offset_ = batch.file_offset + batch.row_begins[current_row_];
-  const char* const text = batch.bytes.data() + batch.row_begins[current_row_];
-  // Rows of a table mostly have the same number of fields: the room of the
-  // row before is reused as it stands.
-  const size_t first_end = batch.row_ends_begins[current_row_];
-  const size_t fields = batch.row_ends_begins[current_row_ + 1] - first_end;
-  fields_.resize(fields);
-  const std::uint64_t* const ends = batch.ends.data() + first_end;
-  const std::uint64_t gap = batch.gaps[current_row_];
-  std::uint64_t begin = 0;
-  for (size_t k = 0; k < fields; ++k) {
-    fields_[k] = std::string_view(text + begin, ends[k] - begin);
-    begin = ends[k] + gap;
-  }
-  ++current_row_;
+  row_offset_ = current_->file_offset + row_at_;
+  split_row();
   return true;
 }
 

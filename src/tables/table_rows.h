@@ -98,16 +98,12 @@ class TableFileRows : public TableRows {
 
  private:
   size_t stored_columns() const { return std::min<size_t>(names_.size(), TextTable::kMaxStoredColumns); }
-  // The whole rows of one slice, unescaped in place.
+  // Whole rows of one slice; the rows are split as they are asked for, where
+  // they stand, and unescaped in place.
   struct Batch {
     std::uint64_t file_offset = 0;  // of bytes[0]
     TextBuffer bytes;
-    std::vector<std::uint64_t> row_begins;  // in bytes
-    std::vector<size_t> row_ends_begins;    // in ends, one more at the end
-    std::vector<std::uint64_t> ends;        // each field's end, from its row's begin
-    // By row: 1 when its fields stand one separator apart where they were
-    // read, 0 when they were moved together.
-    std::vector<std::uint8_t> gaps;
+    size_t rows_end = 0;  // where in bytes the whole rows end
   };
 
   void read_batches();
@@ -117,26 +113,29 @@ class TableFileRows : public TableRows {
   std::uint64_t half_split(std::uint64_t data_begin);
   // Appends the next slice of the part's bytes; false once they have ended.
   bool read_more(TextBuffer& bytes);
-  // Reads the row at bytes[at...] by the parser's rules, moving `at` past it.
-  void parse_row(Batch& batch, size_t& at, size_t size);
-  size_t split_plain_rows(Batch& batch, size_t size);
   std::unique_ptr<Batch> take_full_batch();
+  // Splits the row at the current batch's bytes[row_at_...] into fields_,
+  // moving row_at_ past it.
+  void split_row();
+  // The same by the parser's rules, for a row that the separators alone
+  // cannot read.
+  void parse_row();
 
   const char separator_;
   const size_t slice_bytes_;
   std::vector<std::string> names_;
   std::atomic<bool> failed_ = false;
 
+  std::optional<RowParser> parser_;
+
   // The reading thread's own.
   std::FILE* file_ = nullptr;
-  std::optional<RowParser> parser_;
   TextBuffer carried_;  // the start of a row the last slice cut
   std::uint64_t carried_offset_ = 0;
   std::uint64_t read_at_ = 0;                   // the file offset the next read starts at
   std::uint64_t read_end_ = UINT64_MAX;         // where the part's bytes end
   std::uint64_t rows_bytes_ = 0;                // the part's size, as far as known
   bool at_end_ = false;
-  std::vector<std::uint64_t> row_ends_;
 
   std::thread reader_;
   std::mutex mutex_;
@@ -147,7 +146,12 @@ class TableFileRows : public TableRows {
   bool stopping_ = false;
 
   std::unique_ptr<Batch> current_;
-  size_t current_row_ = 0;
+  size_t row_at_ = 0;  // where in the current batch the next row begins
+  // Sixty-four bytes at a time: where the next block to look at begins, and
+  // the marks of the one looked at that are not taken yet, by kind.
+  size_t next_block_ = 0;
+  std::uint64_t block_ = 0, marks_ = 0, lfs_ = 0, escapes_ = 0;
+  std::vector<std::uint64_t> row_ends_;  // of a row the parser reads
   std::uint64_t file_bytes_ = 0;
   std::uint64_t row_offset_ = 0;
   size_t estimated_rows_ = 0;
