@@ -1,11 +1,14 @@
 #include "query/corpus_cache.h"
 
 #include <algorithm>
+#include <array>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <exception>
 #include <memory>
 #include <system_error>
+#include <type_traits>
 #include <vector>
 
 #include <xxhash.h>
@@ -25,61 +28,92 @@ constexpr std::string_view kExtension = ".corpus";
 // writes.
 struct CorpusFileHead {
   char magic[8] = {'Z', 'O', 'R', 'C', 'O', 'R', 'P', 'S'};
-  std::uint32_t version = 1;
+  std::uint32_t version = 2;
   std::uint32_t byte_order = 0x01020304;
   std::uint32_t word_fact_bytes = sizeof(WordFacts);
-  std::uint32_t reserved = 0;
+  std::uint32_t settled = 0;  // whether the identities stand for the tables' bytes
   CorpusFingerprint tables{};
+  std::array<FileIdentity, 3> identities{};
 
-  bool operator==(const CorpusFileHead& other) const {
+  bool same_format(const CorpusFileHead& other) const {
     return std::memcmp(magic, other.magic, sizeof magic) == 0 && version == other.version &&
-           byte_order == other.byte_order && word_fact_bytes == other.word_fact_bytes && tables == other.tables;
+           byte_order == other.byte_order && word_fact_bytes == other.word_fact_bytes;
   }
 };
+// Written as its bytes: none of them may be padding.
+static_assert(std::has_unique_object_representations_v<CorpusFileHead>);
 
 }  // namespace
 
 CorpusCache::CorpusCache(const OutputNames& names, std::optional<std::filesystem::path> folder,
-                         std::uint64_t least_table_bytes)
-    : least_table_bytes_(least_table_bytes) {
+                         std::uint64_t least_table_bytes, std::chrono::nanoseconds settled_after)
+    : names_(names) {
   if (!folder) return;
   // One kept corpus per sound table, named by where the table is.
   std::error_code error;
   const std::filesystem::path table = std::filesystem::absolute(native_file_name(names.sounds), error);
   if (error) return;
+  // Small tables are not even looked at again.
+  for (const std::string* table : {&names.sentences, &names.words, &names.sounds}) {
+    table_bytes_ += std::filesystem::file_size(native_file_name(*table), error);
+    if (error) return;
+  }
+  if (table_bytes_ < least_table_bytes) return;
   const std::filesystem::path normal = table.lexically_normal();
   const auto& where = normal.native();
   char name[17];
   std::snprintf(name, sizeof name, "%016llx",
                 static_cast<unsigned long long>(XXH3_64bits(where.data(), where.size() * sizeof where[0])));
   path_ = *folder / (name + std::string(kExtension));
-  // Small tables are not even hashed.
-  std::uint64_t bytes = 0;
-  for (const std::string* table : {&names.sentences, &names.words, &names.sounds})
-    bytes += std::filesystem::file_size(native_file_name(*table), error);
-  if (!error && bytes >= least_table_bytes_) tables_ = fingerprint_tables(names);
+  identities_ = identities();
+  const auto now = std::chrono::system_clock::now();
+  settled_ = identities_ && std::all_of(identities_->begin(), identities_->end(), [&](const FileIdentity& identity) {
+               return identity.settled_since(now, settled_after);
+             });
+  // Tables that may yet change unseen are hashed before they are read.
+  if (!settled_) fingerprint();
+}
+
+std::optional<CorpusCache::TableIdentities> CorpusCache::identities() const {
+  TableIdentities found;
+  const std::string* const tables[] = {&names_.sentences, &names_.words, &names_.sounds};
+  for (size_t k = 0; k < found.size(); ++k) {
+    std::optional<FileIdentity> identity = file_identity(*tables[k]);
+    if (!identity) return std::nullopt;
+    found[k] = *identity;
+  }
+  return found;
+}
+
+const std::optional<CorpusFingerprint>& CorpusCache::fingerprint() {
+  if (!hashed_) tables_ = fingerprint_tables(names_);
+  hashed_ = true;
+  return tables_;
 }
 
 std::optional<QueryCorpus> CorpusCache::load() {
-  if (!path_ || !tables_) return std::nullopt;
+  if (!path_) return std::nullopt;
   // A kept corpus is smaller than its tables; a file far larger is not
   // mapped, let alone checked.
-  std::uint64_t table_bytes = 0;
-  for (const TableFingerprint& table : *tables_) table_bytes += table.bytes;
   std::error_code error;
   const std::uint64_t file_bytes = std::filesystem::file_size(*path_, error);
-  if (error || file_bytes > 4 * table_bytes + (std::uint64_t{1} << 20)) return std::nullopt;
+  if (error || file_bytes > 4 * table_bytes_ + (std::uint64_t{1} << 20)) return std::nullopt;
   std::shared_ptr<const MappedFile> file = MappedFile::open(*path_);
   if (!file) return std::nullopt;
   FactFileReader reader(file->bytes());
-  CorpusFileHead expected;
-  expected.tables = *tables_;
-  if (!(reader.value<CorpusFileHead>() == expected) || !reader.intact() || !reader.unchanged()) return std::nullopt;
+  const CorpusFileHead head = reader.value<CorpusFileHead>();
+  if (!reader.intact() || !head.same_format(CorpusFileHead{})) return std::nullopt;
+  const bool same_tables = (head.settled && identities_ && head.identities == *identities_) ||
+                           (fingerprint() && head.tables == *tables_);
+  if (!same_tables || !reader.unchanged()) return std::nullopt;
   return QueryCorpus::read(reader, file);
 }
 
-void CorpusCache::save(const QueryCorpus& corpus) const {
-  if (!path_ || !tables_) return;
+void CorpusCache::save(const QueryCorpus& corpus) {
+  if (!path_ || !fingerprint()) return;
+  // Settled tables are hashed only now: one written to since they were read
+  // may hash to other bytes than the corpus was read from.
+  if (settled_ && identities() != identities_) return;
   std::error_code error;
   std::filesystem::create_directories(path_->parent_path(), error);
   if (error) return;
@@ -100,6 +134,8 @@ void CorpusCache::save(const QueryCorpus& corpus) const {
   FactFileWriter writer(file);
   CorpusFileHead head;
   head.tables = *tables_;
+  head.settled = settled_ ? 1 : 0;
+  if (identities_) head.identities = *identities_;
   writer.put_value(head);
   corpus.write(writer);
   if (file.close()) remove_oldest();

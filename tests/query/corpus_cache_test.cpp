@@ -8,6 +8,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "query/corpus_cache.h"
@@ -54,6 +55,11 @@ class KeptCorpus : public ::testing::Test {
     folder.write_tables(corpus.sentences, corpus.words, corpus.sounds);
   }
   CorpusCache cache() const { return CorpusCache(folder.names(), kept.path(), 0); }
+  // Tables that stand for their bytes by their identities, as tables do
+  // once they have not changed for a while.
+  static constexpr std::chrono::milliseconds kSettledAfter{50};
+  CorpusCache settled_cache() const { return CorpusCache(folder.names(), kept.path(), 0, kSettledAfter); }
+  static void let_tables_settle() { std::this_thread::sleep_for(2 * kSettledAfter); }
   std::vector<std::filesystem::path> kept_files() const {
     std::vector<std::filesystem::path> files;
     for (const auto& entry : std::filesystem::directory_iterator(kept.path())) files.push_back(entry.path());
@@ -90,6 +96,38 @@ TEST_F(KeptCorpus, IsTakenOnlyForTheTablesItWasReadFrom) {
   }
   std::filesystem::remove(folder.names().words);
   EXPECT_FALSE(cache().load());
+}
+
+TEST_F(KeptCorpus, SettledTablesChangedInPlaceAreToldApart) {
+  let_tables_settle();
+  settled_cache().save(read_from_tables(folder.names()));
+  ASSERT_TRUE(settled_cache().load());
+  for (const std::string* table : {&folder.names().sentences, &folder.names().words, &folder.names().sounds}) {
+    const std::string bytes = read_bytes(*table);
+    std::string changed = bytes;
+    changed[changed.size() / 2] ^= 1;
+    write_bytes(*table, changed);
+    EXPECT_FALSE(settled_cache().load()) << *table;
+    // Written back, the table is known again by its bytes.
+    write_bytes(*table, bytes);
+    EXPECT_TRUE(settled_cache().load()) << *table;
+  }
+}
+
+TEST_F(KeptCorpus, TableWrittenToAfterItWasLookedAtIsNotKept) {
+  let_tables_settle();
+  for (const std::string* table : {&folder.names().sentences, &folder.names().words, &folder.names().sounds}) {
+    CorpusCache cache = settled_cache();
+    const QueryCorpus read = read_from_tables(folder.names());
+    const std::string bytes = read_bytes(*table);
+    std::string changed = bytes;
+    changed[changed.size() / 2] ^= 1;
+    write_bytes(*table, changed);
+    cache.save(read);
+    EXPECT_TRUE(kept_files().empty()) << *table;
+    write_bytes(*table, bytes);
+    let_tables_settle();
+  }
 }
 
 TEST_F(KeptCorpus, DamagedFileIsNotTaken) {
