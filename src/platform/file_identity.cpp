@@ -5,7 +5,9 @@
 #include "platform/encoding.h"
 
 #if defined(__unix__) || defined(__APPLE__)
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #define ZOR_HAS_FILE_IDENTITY 1
 #endif
 
@@ -27,9 +29,15 @@ std::int64_t nanoseconds(const struct timespec& time) {
 }  // namespace
 
 std::optional<FileIdentity> file_identity(std::string_view cp1250_path) {
-  const std::string path = native_file_name(cp1250_path);
+  // Opened, not only looked at: a network file system answers stat() from
+  // what it noted earlier, but opening a file makes it ask the server.
+  // Non-blocking: the name may stand for a pipe.
+  const int descriptor = ::open(native_file_name(cp1250_path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (descriptor < 0) return std::nullopt;
   struct stat status {};
-  if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
+  const bool looked_at = ::fstat(descriptor, &status) == 0;
+  ::close(descriptor);
+  if (!looked_at || !S_ISREG(status.st_mode)) return std::nullopt;
   FileIdentity identity;
   identity.device = static_cast<std::uint64_t>(status.st_dev);
   identity.inode = static_cast<std::uint64_t>(status.st_ino);
