@@ -112,8 +112,11 @@ std::optional<QueryCorpus> CorpusCache::load() {
 void CorpusCache::save(const QueryCorpus& corpus) {
   if (!path_ || !fingerprint()) return;
   // Settled tables are hashed only now: one written to since they were read
-  // may hash to other bytes than the corpus was read from.
-  if (settled_ && identities() != identities_) return;
+  // may hash to other bytes than the corpus was read from. Tables hashed
+  // before they were read are checked too, as far as their times tell: one
+  // written to while it was read gave facts of neither its old bytes nor
+  // its new ones.
+  if (identities_ && identities() != identities_) return;
   std::error_code error;
   std::filesystem::create_directories(path_->parent_path(), error);
   if (error) return;
