@@ -29,8 +29,8 @@ class CorpusCache {
   // The newest kept corpora, one per sound table; older ones are removed.
   static constexpr size_t kKeptCorpora = 4;
   // Longer than the coarsest clock step of a file system in use (FAT's two
-  // seconds): a table changed no later than this before it was read is known
-  // by its identity.
+  // seconds): a table last changed at least this long before it was read is
+  // known by its identity.
   static constexpr std::chrono::nanoseconds kSettledAfter = std::chrono::seconds(3);
 
   // For the tables that `names` lists, as they are now, before they are
