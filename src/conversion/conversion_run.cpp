@@ -54,7 +54,10 @@ class ConversionRun {
   std::string open_tables();
   void convert_recording(std::int64_t sentence_number, const std::string& wav_path);
   void write_word_row(std::int64_t sentence_number);
-  void write_sound_row(std::int64_t sentence_number, const std::string& label, double duration);
+  void write_sound_row(std::int64_t sentence_number, double duration);
+  // The symbol and labels of the neighbour n places from the line, as
+  // formatted fields.
+  std::string_view neighbour_fields(size_t line, int n) const;
   void report_skipped();
   bool close_tables();
 
@@ -65,6 +68,10 @@ class ConversionRun {
   FileSetReader reader_;
   TextFileWriter sentences_, words_, sounds_;
   TableRow row_;
+  // The symbol and labels of each label line of the set, formatted once: a
+  // line stands in the rows of its own sound and of six neighbours.
+  std::vector<std::string> line_fields_;
+  TableRow line_row_;
 
   std::string mismatch_list_;
   std::string open_failure_list_;
@@ -161,6 +168,13 @@ void ConversionRun::convert_recording(std::int64_t sentence_number, const std::s
   sentence_.clear();
   word_.clear();
   word_positions_ = WordPositionRule();
+  line_fields_.resize(reader_.line_count());
+  for (size_t line = 0; line < line_fields_.size(); ++line) {
+    const std::string sound = reader_.line_sound(line);
+    const std::string_view fields =
+        line_row_.add(sound).add(sound.empty() ? std::string_view() : std::string_view(labels_.labels_of(sound))).finish();
+    line_fields_[line].assign(fields.substr(0, fields.size() - 1));
+  }
   for (std::string label = reader_.next_sound(); !label.empty(); label = reader_.next_sound()) {
     if (reader_.starts_word() && !word_.labels.empty()) {
       // The reader already stands on the next word's first sound, so the
@@ -173,7 +187,7 @@ void ConversionRun::convert_recording(std::int64_t sentence_number, const std::s
     word_.add(label, duration);
     sentence_.add(label, duration);
     ++sound_number_;
-    write_sound_row(sentence_number, label, duration);
+    write_sound_row(sentence_number, duration);
   }
   if (!word_.labels.empty()) {
     write_word_row(sentence_number);
@@ -205,23 +219,30 @@ void ConversionRun::write_word_row(std::int64_t sentence_number) {
                    .finish());
 }
 
-void ConversionRun::write_sound_row(std::int64_t sentence_number, const std::string& label,
-                                    double duration) {
+void ConversionRun::write_sound_row(std::int64_t sentence_number, double duration) {
+  const size_t line = reader_.current_line();
   row_.add(sound_number_)
       .add(word_number_)
       .add(sentence_number)
-      .add(label)
-      .add(labels_.labels_of(label))
+      .add_formatted(line_fields_[line])
       .add_duration(duration)
       .add(reader_.sound_position())
-      // Before the neighbours: a following sound overwrites the short flag.
       .add(reader_.is_short() ? "R" : "H");
-  for (int n : kNeighbourOrder) {
-    std::string neighbour = reader_.context_sound(n);
-    row_.add(neighbour);
-    row_.add(neighbour.empty() ? std::string_view() : std::string_view(labels_.labels_of(neighbour)));
-  }
+  for (int n : kNeighbourOrder) row_.add_formatted(neighbour_fields(line, n));
   sounds_.write(row_.finish());
+}
+
+std::string_view ConversionRun::neighbour_fields(size_t line, int n) const {
+  // No neighbour: an empty symbol and empty labels.
+  constexpr std::string_view kNone = "\t";
+  if (n < 0) {
+    const auto back = static_cast<size_t>(-n);
+    return line >= back ? std::string_view(line_fields_[line - back]) : kNone;
+  }
+  const size_t following = line + static_cast<size_t>(n);
+  return following < line_fields_.size() && !reader_.is_closing_pause(following)
+             ? std::string_view(line_fields_[following])
+             : kNone;
 }
 
 void ConversionRun::report_skipped() {

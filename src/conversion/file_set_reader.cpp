@@ -324,13 +324,19 @@ std::string FileSetReader::context_sound(int n) {
     default: return {};
   }
   size_t line = next_line_ + static_cast<size_t>(n) - 1;
-  if (line >= label_lines_.size()) return {};
-  const LabelLine& following = label_lines_[line];
-  // A pause that is the file's last line counts as no sound.
-  if (following.label == kPauseLabel && line + 1 >= label_lines_.size()) return {};
-  MarkedLabel marked = mark_length(following.length_code, following.label);
+  if (line >= label_lines_.size() || is_closing_pause(line)) return {};
+  MarkedLabel marked = mark_length(label_lines_[line].length_code, label_lines_[line].label);
   short_flag_ = marked.is_short;
   return std::move(marked.label);
+}
+
+std::string FileSetReader::line_sound(size_t line) const {
+  return mark_length(label_lines_[line].length_code, label_lines_[line].label).label;
+}
+
+bool FileSetReader::is_closing_pause(size_t line) const {
+  // A pause that is the file's last line counts as no sound.
+  return label_lines_[line].label == kPauseLabel && line + 1 >= label_lines_.size();
 }
 
 double FileSetReader::sound_duration() const {

@@ -59,6 +59,16 @@ class FileSetReader {
   // line counts as no sound). Other n give "". A following sound's length
   // overwrites the short flag, so read is_short first.
   std::string context_sound(int n);
+  // The label lines of the open set, for a caller that formats each line
+  // once rather than once for every sound it stands beside: the line the
+  // current sound was read from (the sounds before it were read from the
+  // lines before it), a line's label as next_sound() hands it out, and
+  // whether it is the closing pause on the last line, which is no
+  // following sound.
+  size_t line_count() const { return label_lines_.size(); }
+  size_t current_line() const { return next_line_ - 1; }
+  std::string line_sound(size_t line) const;
+  bool is_closing_pause(size_t line) const;
 
   double sound_duration() const;  // milliseconds
   // The sample positions where the current sound begins and ends; the last

@@ -57,6 +57,13 @@ TableRow& TableRow::add_duration(double milliseconds) {
   return *this;
 }
 
+TableRow& TableRow::add_formatted(std::string_view fields) {
+  char* at = begin_field(fields.size());
+  if (!fields.empty()) std::memcpy(at, fields.data(), fields.size());
+  used_ = static_cast<size_t>(at + fields.size() - line_.data());
+  return *this;
+}
+
 std::string_view TableRow::finish() {
   if (finished_) used_ = 0;
   if (used_ + 1 > line_.size()) line_.resize(used_ + 1);

@@ -14,6 +14,9 @@ class TableRow {
   TableRow& add(std::int64_t number);
   // Whole milliseconds, rounded as "%.0f" rounds.
   TableRow& add_duration(double milliseconds);
+  // Fields a row formatted before (a finished line without its "\n"), as
+  // they stand.
+  TableRow& add_formatted(std::string_view fields);
   // The finished line with its "\n"; the next add starts a new row.
   std::string_view finish();
 

@@ -329,6 +329,27 @@ TEST_F(ConversionRunTest, WritesLongSoundsAndLabelListsOfNeighbours) {
   EXPECT_EQ(column(rows, 7), (std::vector<std::string>{"R", "H", "H", "R"}));
 }
 
+TEST_F(ConversionRunTest, NeighboursEndAtTheRecordingAndAtItsClosingPause) {
+  add("a", {{{"_"}, {"k", "a"}}, FinalPause::word_boundary});
+  add("b", {{{"o"}, {"t"}}, FinalPause::word_boundary});
+  ASSERT_EQ(run(), RunOutcome::completed);
+  const Rows rows = sounds();
+  ASSERT_EQ(rows.size(), 5u);
+  auto neighbours = [&](size_t row) {
+    return std::vector<std::string>(rows[row].begin() + 8, rows[row].end());
+  };
+  // The pause that opens a sentence is a neighbour like any sound; the one
+  // that closes it is none, and nothing reaches into the next recording.
+  EXPECT_EQ(neighbours(0), (std::vector<std::string>{"", "", "", "", "", "", "k", "Cr,C,Hang", "a",
+                                                     "Vr,V,Hang", "", ""}));
+  EXPECT_EQ(neighbours(2), (std::vector<std::string>{"", "", "_", "Hang", "k", "Cr,C,Hang", "", "", "", "",
+                                                     "", ""}));
+  EXPECT_EQ(neighbours(3), (std::vector<std::string>{"", "", "", "", "", "", "t", "Cr,C,Hang", "", "", "",
+                                                     ""}));
+  EXPECT_EQ(neighbours(4), (std::vector<std::string>{"", "", "", "", "o", "Vr,V,Hang", "", "", "", "", "",
+                                                     ""}));
+}
+
 TEST_F(ConversionRunTest, LeavesTheLabelColumnOfAnEmptyNeighbourEmpty) {
   tree_.clear();
   tree_.add_node(nullptr, "Any", "a,");  // holds the empty element too
