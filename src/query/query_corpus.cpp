@@ -47,19 +47,40 @@ std::span<const std::uint32_t> PostingLists::rows(std::uint32_t id) const {
   return std::span(rows_).subspan(begins_[id], begins_[id + 1] - begins_[id]);
 }
 
-QueryCorpus::QueryCorpus(const TextTable& words, TableRows& first_half, TableRows& second_half) {
-  // A sound row needs of its word only the row, so the words' facts are
-  // taken meanwhile, and the sounds' word classes once both are in.
-  std::future<void> words_reading = std::async(std::launch::async, [&] { read_words(words); });
-  read_sounds(words, first_half, second_half);
-  words_reading.get();
-  std::vector<std::uint32_t> word_classes(sounds_.size());
-  for (size_t row = 0; row < sounds_.size(); ++row) {
-    const std::uint32_t key = sounds_.word_keys[row];
-    word_classes[row] = key & kUnmatchedWord ? kNoWordClass : word_class_of_row_[key - 1];
+// The first word row of each SZO_SORSZ text, as an exact search of the
+// column finds it: while the rows are numbered 1, 2, 3, ..., by the number
+// alone; a missing number equals no text.
+class QueryCorpus::WordRowIndex {
+ public:
+  void add(const FieldText& number) {
+    ++rows_;
+    if (numbered_ && number && static_cast<size_t>(canonical_number(*number)) == rows_) return;
+    if (numbered_) {
+      numbered_ = false;
+      for (size_t before = 1; before < rows_; ++before) first_rows_.emplace(std::to_string(before), before);
+    }
+    if (number) first_rows_.emplace(*number, rows_);
   }
-  sounds_.word_classes = FactColumn<std::uint32_t>(std::move(word_classes));
-}
+  std::uint32_t row_of_number(std::uint32_t number) const {
+    if (numbered_) return number <= rows_ ? number : 0;
+    return row_of(std::to_string(number));
+  }
+  // 0 when no row has the number.
+  std::uint32_t row_of(std::string_view number) const {
+    number = up_to_zero(number);
+    if (numbered_) {
+      const auto row = static_cast<size_t>(canonical_number(number));
+      return row <= rows_ ? static_cast<std::uint32_t>(row) : 0;
+    }
+    const auto found = first_rows_.find(std::string(number));
+    return found == first_rows_.end() ? 0 : static_cast<std::uint32_t>(found->second);
+  }
+
+ private:
+  size_t rows_ = 0;
+  bool numbered_ = true;
+  std::unordered_map<std::string, size_t> first_rows_;
+};
 
 namespace {
 
@@ -86,28 +107,32 @@ struct WordClassHash {
 
 }  // namespace
 
-void QueryCorpus::read_words(const TextTable& words) {
+void QueryCorpus::read_words(TableRows& words, WordRowIndex& word_rows) {
   const int syllable_column = words.column_index(kWordTable.name(word_column::kSyllables));
   const int position_column = words.column_index(kWordTable.name(word_column::kPosition));
   const int text_word_column = words.column_index(kWordTable.name(word_column::kTextWord));
-  std::vector<WordFacts> word_facts(static_cast<size_t>(words.row_count()));
-  std::vector<std::uint32_t> word_class_of_row(word_facts.size());
-  word_hit_numbers_.reserve(word_facts.size());
+  std::vector<WordFacts> word_facts;
+  std::vector<std::uint32_t> word_class_of_row;
   std::unordered_map<WordClassKey, std::uint32_t, WordClassHash> classes;
-  for (int row = 1; row <= words.row_count(); ++row) {
-    WordFacts& facts = word_facts[static_cast<size_t>(row - 1)];
-    FieldText syllables = syllable_column > 0 ? words.cell(row, syllable_column) : std::nullopt;
+  while (words.next()) {
+    if (word_facts.empty()) {
+      word_facts.reserve(words.estimated_rows());
+      word_class_of_row.reserve(words.estimated_rows());
+      word_hit_numbers_.reserve(words.estimated_rows());
+    }
+    WordFacts& facts = word_facts.emplace_back();
+    FieldText syllables = syllable_column > 0 ? words.cell(syllable_column) : std::nullopt;
     facts.has_syllables = syllables.has_value();
     if (syllables) facts.syllables = read_number(*syllables);
-    facts.long_vowels = LongVowelCounts::of(words.cell(row, word_column::kSounds).value_or(""));
-    if (position_column > 0) facts.position = word_positions_.add(words.cell(row, position_column));
-    if (text_word_column > 0)
-      facts.text_word = text_words_.add(words.cell(row, text_word_column));
-    facts.duration = duration_of(words.cell(row, word_column::kDuration));
+    facts.long_vowels = LongVowelCounts::of(words.cell(word_column::kSounds).value_or(""));
+    if (position_column > 0) facts.position = word_positions_.add(words.cell(position_column));
+    if (text_word_column > 0) facts.text_word = text_words_.add(words.cell(text_word_column));
+    facts.duration = duration_of(words.cell(word_column::kDuration));
     auto [known, added] = classes.try_emplace(WordClassKey(facts), static_cast<std::uint32_t>(word_classes_.size()));
     if (added) word_classes_.push_back(facts);
-    word_class_of_row[static_cast<size_t>(row - 1)] = known->second;
-    word_hit_numbers_.add(std::nullopt, words.cell(row, word_column::kNumber), words.cell(row, word_column::kSentence));
+    word_class_of_row.push_back(known->second);
+    word_hit_numbers_.add(std::nullopt, words.cell(word_column::kNumber), words.cell(word_column::kSentence));
+    word_rows.add(words.cell(word_column::kNumber));
   }
   word_facts_ = FactColumn<WordFacts>(std::move(word_facts));
   word_class_of_row_ = FactColumn<std::uint32_t>(std::move(word_class_of_row));
@@ -155,8 +180,11 @@ constexpr size_t window_place(int k) {
 struct QueryCorpus::SoundPart {
   SoundFacts<FactVector> columns;
   std::vector<std::uint32_t> symbol_ids;
-  TextIds positions, label_lists, symbols, unmatched_words;
-  std::uint32_t empty_word_key = TextIds::kUnknownText;
+  TextIds positions, label_lists, symbols;
+  // Until the words are in, a word key is the SZO_SORSZ number when the
+  // text is one, otherwise kUnmatchedWord plus an id of the text.
+  TextIds word_texts;
+  bool has_empty_word = false;
   HitNumberStore hit_numbers;
 
   void reserve(size_t rows) {
@@ -172,24 +200,36 @@ struct QueryCorpus::SoundPart {
   }
 };
 
-void QueryCorpus::read_sounds(const TextTable& words, TableRows& first_half, TableRows& second_half) {
-  const ExactIndex word_numbers(words, word_column::kNumber);
+QueryCorpus::QueryCorpus(TableRows& words, TableRows& first_half, TableRows& second_half) {
+  WordRowIndex word_rows;
+  std::future<void> words_reading = std::async(std::launch::async, [&] { read_words(words, word_rows); });
   SoundPart first, second;
-  // The first half's columns take the second's after it: room for both, so
-  // that nothing is copied twice.
-  std::future<void> second_reading = std::async(std::launch::async, [&] { read_sound_part(second_half, word_numbers, 1, second); });
-  read_sound_part(first_half, word_numbers, 2, first);
-  second_reading.get();
+  {
+    // The first half's columns take the second's after it: room for both,
+    // so that nothing is copied twice.
+    std::future<void> second_reading =
+        std::async(std::launch::async, [&] { read_sound_part(second_half, 1, second); });
+    read_sound_part(first_half, 2, first);
+    second_reading.get();
+  }
+  words_reading.get();
+  find_words(first, word_rows);
+  find_words(second, word_rows);
   join_sound_parts(first, second);
   std::future<void> symbol_rows = std::async(std::launch::async, [&] {
     symbol_rows_ = PostingLists(first.symbol_ids, symbols_.size());
   });
   label_list_rows_ = PostingLists(sounds_.labels, label_lists_.size());
+  std::vector<std::uint32_t> word_classes(sounds_.size());
+  for (size_t row = 0; row < sounds_.size(); ++row) {
+    const std::uint32_t key = sounds_.word_keys[row];
+    word_classes[row] = key & kUnmatchedWord ? kNoWordClass : word_class_of_row_[key - 1];
+  }
+  sounds_.word_classes = FactColumn<std::uint32_t>(std::move(word_classes));
   symbol_rows.get();
 }
 
-void QueryCorpus::read_sound_part(TableRows& sounds, const ExactIndex& word_numbers, size_t room_scale,
-                                  SoundPart& part) const {
+void QueryCorpus::read_sound_part(TableRows& sounds, size_t room_scale, SoundPart& part) const {
   const int position_column = sounds.column_index(kSoundTable.name(sound_column::kPosition));
   const int symbol_column = sounds.column_index(kSoundTable.name(sound_column::kSymbol));
   SoundFacts<FactVector>& columns = part.columns;
@@ -201,13 +241,11 @@ void QueryCorpus::read_sound_part(TableRows& sounds, const ExactIndex& word_numb
     // The sounds of a word stand together: most rows repeat the word of the row before.
     const std::string_view word = sounds.cell(sound_column::kWord).value_or("");
     if (part.symbol_ids.empty() || !same_text(word, previous_word)) {
-      std::span<const int> word_rows = word_numbers.rows(word);
-      const std::int32_t word_row = word_rows.empty() ? -1 : word_rows.front();
-      word_key = word_rows.empty() ? kUnmatchedWord | part.unmatched_words.add(word)
-                                   : static_cast<std::uint32_t>(word_row);
+      const int number = canonical_number(word);
+      word_key = number > 0 ? static_cast<std::uint32_t>(number) : kUnmatchedWord | part.word_texts.add(word);
       previous_word.assign(word);
     }
-    if (word.empty()) part.empty_word_key = word_key;
+    if (word.empty()) part.has_empty_word = true;
     columns.word_keys.push_back(word_key);
     columns.durations.push_back(duration_of(sounds.cell(sound_column::kDuration)));
     columns.positions.push_back(position_column > 0 ? part.positions.add(sounds.cell(position_column))
@@ -254,15 +292,39 @@ void append(std::vector<T>& into, std::vector<T>& from) {
 
 }  // namespace
 
+void QueryCorpus::find_words(SoundPart& part, const WordRowIndex& word_rows) {
+  // A word found in no row takes the next id of those texts, in the order
+  // the rows first hold them.
+  auto key_of = [&](std::string_view text) {
+    const std::uint32_t row = word_rows.row_of(text);
+    return row > 0 ? row : kUnmatchedWord | unmatched_words_.add(text);
+  };
+  std::vector<std::uint32_t> text_keys(part.word_texts.size(), TextIds::kUnknownText);
+  std::uint32_t before = 0, before_key = 0;  // the sounds of a word stand together
+  for (std::uint32_t& key : part.columns.word_keys) {
+    if (key == before) {
+      key = before_key;
+      continue;
+    }
+    before = key;
+    if (!(key & kUnmatchedWord)) {
+      const std::uint32_t row = word_rows.row_of_number(key);
+      key = row > 0 ? row : key_of(std::to_string(key));
+    } else {
+      std::uint32_t& known = text_keys[key & ~kUnmatchedWord];
+      if (known == TextIds::kUnknownText) known = key_of(part.word_texts.text(key & ~kUnmatchedWord));
+      key = known;
+    }
+    before_key = key;
+  }
+  if (part.has_empty_word) empty_word_key_ = key_of("");
+}
+
 // The first part's ids stay; the second's are looked up in them.
 void QueryCorpus::join_sound_parts(SoundPart& first, SoundPart& second) {
   const std::vector<std::uint32_t> positions = ids_in(first.positions, second.positions);
   const std::vector<std::uint32_t> label_lists = ids_in(first.label_lists, second.label_lists);
   const std::vector<std::uint32_t> symbols = ids_in(first.symbols, second.symbols);
-  const std::vector<std::uint32_t> unmatched_words = ids_in(first.unmatched_words, second.unmatched_words);
-  auto word_key = [&](std::uint32_t key) {
-    return key & kUnmatchedWord ? kUnmatchedWord | unmatched_words[key & ~kUnmatchedWord] : key;
-  };
   SoundFacts<FactVector>& into = first.columns;
   SoundFacts<FactVector>& from = second.columns;
   // The columns are appended on both cores, about half of the bytes each.
@@ -271,7 +333,6 @@ void QueryCorpus::join_sound_parts(SoundPart& first, SoundPart& second) {
     append(into.durations, from.durations);
     first.hit_numbers.append(std::move(second.hit_numbers));
   });
-  for (std::uint32_t& key : from.word_keys) key = word_key(key);
   append(into.word_keys, from.word_keys);
   append_mapped(into.positions, from.positions, positions);
   append_mapped(into.labels, from.labels, label_lists);
@@ -280,15 +341,12 @@ void QueryCorpus::join_sound_parts(SoundPart& first, SoundPart& second) {
   append(into.neighbour_present, from.neighbour_present);
   append_mapped(first.symbol_ids, second.symbol_ids, symbols);
   other_half.get();
-  if (second.empty_word_key != TextIds::kUnknownText) first.empty_word_key = word_key(second.empty_word_key);
 
   each_sound_column([](auto& column, auto& built) { column = std::remove_reference_t<decltype(column)>(std::move(built)); },
                     sounds_, first.columns);
   sound_positions_ = std::move(first.positions);
   label_lists_ = std::move(first.label_lists);
   symbols_ = std::move(first.symbols);
-  unmatched_words_ = std::move(first.unmatched_words);
-  empty_word_key_ = first.empty_word_key;
   hit_numbers_ = std::move(first.hit_numbers);
 }
 

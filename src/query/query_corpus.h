@@ -95,9 +95,12 @@ void each_sound_column(F f, Facts&... facts) {
 
 class QueryCorpus {
  public:
-  // The sound rows are read to their end here, the two halves of the table
-  // at once: the first half's rows come first. Neither table is needed after.
-  QueryCorpus(const TextTable& words, TableRows& first_half, TableRows& second_half);
+  // The word and sound rows are read to their end here, the words and the
+  // two halves of the sound table at once: the first half's rows come first.
+  // A sound finds its word once every word is in, so the rows may come
+  // while they are written, the words after their sounds. No table is
+  // needed after.
+  QueryCorpus(TableRows& words, TableRows& first_half, TableRows& second_half);
 
   // The corpus as sections that read() takes back.
   void write(FactFileWriter& file) const;
@@ -135,11 +138,13 @@ class QueryCorpus {
  private:
   QueryCorpus() = default;
   struct SoundPart;
-  void read_words(const TextTable& words);
-  void read_sounds(const TextTable& words, TableRows& first_half, TableRows& second_half);
+  class WordRowIndex;
+  void read_words(TableRows& words, WordRowIndex& word_rows);
   // Reads the rows into the part, with room for room_scale times the rows
   // they seem to hold.
-  void read_sound_part(TableRows& sounds, const ExactIndex& word_numbers, size_t room_scale, SoundPart& part) const;
+  void read_sound_part(TableRows& sounds, size_t room_scale, SoundPart& part) const;
+  // Turns the part's word numbers into word keys; the first part first.
+  void find_words(SoundPart& part, const WordRowIndex& word_rows);
   void join_sound_parts(SoundPart& first, SoundPart& second);
 
   FactColumn<WordFacts> word_facts_;

@@ -49,17 +49,17 @@ ReadTables read_tables(const OutputNames& names) {
     TextTable sentences;
     return load_table(sentences, names.sentences);
   });
-  // The sound table is read row by row into the corpus facts, not loaded,
-  // its two halves at once; their readers start while the words load, and
-  // go once the facts are in.
-  TableFileRows sounds('\t'), sounds_second_half('\t');
+  // The word and sound tables are read row by row into the corpus facts,
+  // not loaded, the sound table's two halves at once; their readers start
+  // at once, and go once the facts are in.
+  TableFileRows words('\t'), sounds('\t'), sounds_second_half('\t');
+  read.words_loaded = words.open(names.words);
   read.sounds_loaded = sounds.open(names.sounds, {}, TableFileRows::Part::first_half) &&
                        sounds_second_half.open(names.sounds, {}, TableFileRows::Part::second_half);
-  TextTable words;
-  read.words_loaded = load_table(words, names.words);
   read.sentences_loaded = sentences_loading.get();
   if (read.words_loaded)
-    read.columns_missing += missing_column_message(words, kWordTable, column_range(1, 7), names.words);
+    read.columns_missing +=
+        missing_column_message(words.column_names(), kWordTable, column_range(1, 7), names.words);
   if (read.sounds_loaded && read.columns_missing.empty()) {
     // Every column but the short flag, which the query does not read.
     std::vector<int> columns = column_range(1, kSoundTable.column_count());
@@ -68,6 +68,7 @@ ReadTables read_tables(const OutputNames& names) {
   }
   if (read.columns_missing.empty() && read.sentences_loaded && read.words_loaded && read.sounds_loaded) {
     read.corpus.emplace(words, sounds, sounds_second_half);
+    read.words_loaded = !words.failed();
     read.sounds_loaded = !sounds.failed() && !sounds_second_half.failed();
   }
   return read;

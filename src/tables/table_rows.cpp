@@ -61,16 +61,16 @@ size_t whole_rows_end(const char* bytes, size_t from, size_t size) {
   return 0;
 }
 
-// Appends up to `count` bytes of the file; false when it has no more.
-bool read_into(std::FILE* file, TextBuffer& bytes, size_t count) {
+}  // namespace
+
+bool TableFileRows::read_into(TextBuffer& bytes, size_t count) {
   const size_t old_size = bytes.size();
   bytes.resize_for_overwrite(old_size + count);
-  const size_t got = std::fread(bytes.data() + old_size, 1, count, file);
+  const size_t got = stream_ ? stream_->read(bytes.data() + old_size, count)
+                             : std::fread(bytes.data() + old_size, 1, count, file_);
   bytes.resize_for_overwrite(old_size + got);
   return got == count;
 }
-
-}  // namespace
 
 std::uint64_t TableFileRows::half_split(std::uint64_t data_begin) {
   // A small table is read faster by one reader than split.
@@ -80,7 +80,7 @@ std::uint64_t TableFileRows::half_split(std::uint64_t data_begin) {
   const std::uint64_t middle = data_begin + (file_bytes_ - data_begin) / 2;
   TextBuffer bytes;
   if (!seek_input_file(file_, middle)) return file_bytes_;
-  read_into(file_, bytes, kSearched);
+  read_into(bytes, kSearched);
   // Its first byte may be taken by a backslash before the middle: an LF
   // whose run of backslashes reaches it tells nothing.
   size_t run_begin = 0;
@@ -98,6 +98,17 @@ bool TableFileRows::open(std::string_view path, const KeptColumns& kept_columns,
   if (!file_) return false;
   std::error_code error;
   file_bytes_ = std::filesystem::file_size(native_file_name(path), error);
+  start(kept_columns, part);
+  return true;
+}
+
+void TableFileRows::open(ByteStream& stream, const KeptColumns& kept_columns) {
+  stream_ = &stream;
+  // Of unknown size: no row count is estimated.
+  start(kept_columns, Part::whole);
+}
+
+void TableFileRows::start(const KeptColumns& kept_columns, Part part) {
   // The header ends at the first LF: read until it is in, or the file ends.
   TextBuffer header;
   size_t searched = 0;
@@ -105,10 +116,10 @@ bool TableFileRows::open(std::string_view path, const KeptColumns& kept_columns,
   while (more && !(header.size() > searched &&
                    std::memchr(header.data() + searched, '\n', header.size() - searched))) {
     searched = header.size();
-    more = read_into(file_, header, slice_bytes_);
+    more = read_into(header, slice_bytes_);
   }
   at_end_ = !more;
-  if (at_end_) failed_ = std::ferror(file_) != 0;
+  if (at_end_ && file_) failed_ = std::ferror(file_) != 0;
   const size_t data_begin = parse_header(header.data(), header.size(), separator_, names_);
   carried_.append(std::string_view(header.data() + data_begin, header.size() - data_begin));
   carried_offset_ = data_begin;
@@ -133,7 +144,6 @@ bool TableFileRows::open(std::string_view path, const KeptColumns& kept_columns,
   rows_bytes_ = std::min(read_end_, file_bytes_) - std::min(carried_offset_, file_bytes_);
   parser_.emplace(separator_, kept_columns ? std::min(kept_columns(names_), stored_columns()) : stored_columns());
   reader_ = std::thread([this] { read_batches(); });
-  return true;
 }
 
 bool TableFileRows::fill(Batch& batch) {
@@ -160,9 +170,9 @@ bool TableFileRows::fill(Batch& batch) {
 bool TableFileRows::read_more(TextBuffer& bytes) {
   const size_t count = static_cast<size_t>(std::min<std::uint64_t>(slice_bytes_, read_end_ - read_at_));
   const size_t before = bytes.size();
-  const bool whole = read_into(file_, bytes, count);
+  const bool whole = read_into(bytes, count);
   read_at_ += bytes.size() - before;
-  if (!whole) failed_ = std::ferror(file_) != 0;
+  if (!whole && file_) failed_ = std::ferror(file_) != 0;
   return whole && read_at_ < read_end_;
 }
 
@@ -309,7 +319,7 @@ bool TableFileRows::next() {
       fields_.clear();
       return false;
     }
-    if (estimated_rows_ == 0 && current_->rows_end > 0) {
+    if (estimated_rows_ == 0 && !stream_ && current_->rows_end > 0) {
       const char* const bytes = current_->bytes.data();
       const auto rows = static_cast<double>(std::count(bytes, bytes + current_->rows_end, '\n') + 1);
       estimated_rows_ = static_cast<size_t>(static_cast<double>(rows_bytes_) / (static_cast<double>(current_->rows_end) / rows) * 1.05) + 1;

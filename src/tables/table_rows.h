@@ -17,6 +17,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/byte_stream.h"
 #include "tables/row_parser.h"
 #include "tables/text_buffer.h"
 #include "tables/text_table.h"
@@ -85,6 +86,9 @@ class TableFileRows : public TableRows {
   // keeping every column unless told otherwise. False when it cannot be
   // opened.
   bool open(std::string_view path, const KeptColumns& kept_columns = {}, Part part = Part::whole);
+  // The same for the bytes of a table another thread writes into the
+  // stream, read whole as they come: open() waits for the header.
+  void open(ByteStream& stream, const KeptColumns& kept_columns = {});
   const std::vector<std::string>& column_names() const override { return names_; }
   bool next() override;
   // Known from the first slice on: the file's size over the bytes per row
@@ -109,6 +113,10 @@ class TableFileRows : public TableRows {
   void read_batches();
   // Reads the next slice's whole rows; false when the file has ended.
   bool fill(Batch& batch);
+  // Reads the header and starts the reading thread.
+  void start(const KeptColumns& kept_columns, Part part);
+  // Appends up to `count` bytes of the file or stream; false when it has no more.
+  bool read_into(TextBuffer& bytes, size_t count);
   // Where the second half begins.
   std::uint64_t half_split(std::uint64_t data_begin);
   // Appends the next slice of the part's bytes; false once they have ended.
@@ -130,6 +138,7 @@ class TableFileRows : public TableRows {
 
   // The reading thread's own.
   std::FILE* file_ = nullptr;
+  ByteStream* stream_ = nullptr;  // read instead of a file
   TextBuffer carried_;  // the start of a row the last slice cut
   std::uint64_t carried_offset_ = 0;
   std::uint64_t read_at_ = 0;                   // the file offset the next read starts at

@@ -22,10 +22,8 @@ namespace zor::test {
 namespace {
 
 QueryCorpus read_from_tables(const OutputNames& names) {
-  TextTable words;
-  words.set_separator('\t');
-  EXPECT_TRUE(words.load(names.words));
-  TableFileRows first('\t'), second('\t');
+  TableFileRows words('\t'), first('\t'), second('\t');
+  EXPECT_TRUE(words.open(names.words));
   EXPECT_TRUE(first.open(names.sounds, {}, TableFileRows::Part::first_half));
   EXPECT_TRUE(second.open(names.sounds, {}, TableFileRows::Part::second_half));
   return QueryCorpus(words, first, second);
