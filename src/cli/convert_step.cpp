@@ -4,9 +4,11 @@
 #include "cli/recording_list.h"
 #include "conversion/conversion_run.h"
 #include "corpus/label_tree.h"
+#include "platform/cache_folder.h"
 #include "platform/encoding.h"
 #include "platform/file_io.h"
 #include "platform/run_lock.h"
+#include "query/conversion_corpus.h"
 
 namespace zor {
 namespace {
@@ -69,7 +71,11 @@ int convert_recordings(const ConvertOptions& options, RunHost& host) {
   input.words_path = names.words;
   input.sounds_path = names.sounds;
   input.lock_path = zor::run_lock_path(names.report);
-  return exit_status(run_conversion(input, tree, host));
+  return exit_status(convert_keeping_corpus(names, user_cache_folder(), [&](ByteStream& words, ByteStream& sounds) {
+    input.word_copy = &words;
+    input.sound_copy = &sounds;
+    return run_conversion(input, tree, host);
+  }));
 }
 
 }  // namespace zor

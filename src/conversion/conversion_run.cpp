@@ -109,6 +109,8 @@ RunOutcome ConversionRun::run() {
   RunProgress progress(host_, to_cp1250("Konverzió"), input_.recordings.size(),
                        to_cp1250("A konverzió megszakítva!"));
   sentences_.write(kSentenceTable.header_line());
+  words_.copy_to(input_.word_copy);
+  sounds_.copy_to(input_.sound_copy);
   words_.write(kWordTable.header_line());
   sounds_.write(kSoundTable.header_line());
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "conversion/annotation_options.h"
+#include "platform/byte_stream.h"
 #include "platform/run_host.h"
 
 namespace zor {
@@ -25,6 +26,11 @@ struct ConversionInput {
   std::string lock_path;
   // How recordings annotated in TextGrids are read.
   AnnotationOptions annotation;
+  // Where the word and the sound table's bytes go too, as they are
+  // written, for a reader on another thread; none when null. The caller
+  // closes them after the run.
+  ByteStream* word_copy = nullptr;
+  ByteStream* sound_copy = nullptr;
 };
 
 // Asks first, then converts every recording, lists the skipped ones at the

@@ -10,6 +10,11 @@
 #include <unistd.h>
 #define ZOR_HAS_FILE_IDENTITY 1
 #endif
+#if defined(__linux__)
+#include <linux/magic.h>
+#include <sys/vfs.h>
+#define ZOR_KNOWS_FILE_SYSTEMS 1
+#endif
 
 namespace zor {
 
@@ -55,6 +60,30 @@ std::optional<FileIdentity> file_identity(std::string_view cp1250_path) {
 #else
 
 std::optional<FileIdentity> file_identity(std::string_view) { return std::nullopt; }
+
+#endif
+
+#ifdef ZOR_KNOWS_FILE_SYSTEMS
+
+std::optional<std::chrono::nanoseconds> clock_step(std::string_view cp1250_path) {
+  struct statfs system {};
+  if (::statfs(native_file_name(cp1250_path).c_str(), &system) != 0) return std::nullopt;
+  switch (static_cast<unsigned long>(system.f_type)) {
+    case EXT4_SUPER_MAGIC:  // ext2 and ext3 too
+    case XFS_SUPER_MAGIC:
+    case BTRFS_SUPER_MAGIC:
+    case F2FS_SUPER_MAGIC:
+    case TMPFS_MAGIC:
+      // One tick of the kernel's coarse clock: 10 ms at the slowest tick rate.
+      return std::chrono::milliseconds(10);
+    default:
+      return std::nullopt;
+  }
+}
+
+#else
+
+std::optional<std::chrono::nanoseconds> clock_step(std::string_view) { return std::nullopt; }
 
 #endif
 

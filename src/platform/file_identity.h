@@ -26,4 +26,11 @@ struct FileIdentity {
 // the file cannot be looked at.
 std::optional<FileIdentity> file_identity(std::string_view cp1250_path);
 
+// The coarsest step of the clock by which the file system that holds the
+// file stamps its times, where it is known to be short: Linux's local file
+// systems stamp them from the kernel's clock, which steps every few
+// milliseconds. Nullopt for any other file system (a network one, FAT with
+// its two seconds) and where the system does not tell.
+std::optional<std::chrono::nanoseconds> clock_step(std::string_view cp1250_path);
+
 }  // namespace zor

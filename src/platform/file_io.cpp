@@ -206,11 +206,15 @@ void TextFileWriter::write_crlf_text(std::string_view text) {
   }
   write_pending();
   put_bytes(text);
+  if (copy_) copy_->write(text);
 }
 
 void TextFileWriter::write_pending() {
   put_bytes(pending_);
-  pending_.clear();
+  if (copy_)
+    copy_->pass(pending_);
+  else
+    pending_.clear();
 }
 
 void TextFileWriter::put_bytes(std::string_view bytes) {

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/byte_stream.h"
 #include "platform/replaced_file_cache.h"
 #include "platform/write_behind.h"
 
@@ -93,6 +94,9 @@ class TextFileWriter {
   void write_line(std::string_view text);
   // Text whose line ends are CR LF already, written as it stands.
   void write_crlf_text(std::string_view text);
+  // Every byte written from now on goes to the stream too, as the file
+  // holds it; none when null.
+  void copy_to(ByteStream* stream) { copy_ = stream; }
 
   // Flushes and closes (and, when replacing, puts the file in place); false
   // when any write, the flush, the close or the replacement failed, or the
@@ -123,6 +127,7 @@ class TextFileWriter {
   // Text already converted to CR LF, written in large pieces: corpus tables
   // and reports are millions of short lines.
   std::string pending_;
+  ByteStream* copy_ = nullptr;
 };
 
 // Closes writers opened with open_replacing as one output: every file is put

@@ -6,8 +6,10 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <future>
 #include <memory>
 #include <system_error>
+#include <thread>
 #include <type_traits>
 #include <vector>
 
@@ -46,8 +48,8 @@ static_assert(std::has_unique_object_representations_v<CorpusFileHead>);
 }  // namespace
 
 CorpusCache::CorpusCache(const OutputNames& names, std::optional<std::filesystem::path> folder,
-                         std::uint64_t least_table_bytes, std::chrono::nanoseconds settled_after)
-    : names_(names) {
+                         std::uint64_t least_table_bytes, std::chrono::nanoseconds settled_after, Source source)
+    : names_(names), source_(source) {
   if (!folder) return;
   // One kept corpus per sound table, named by where the table is.
   std::error_code error;
@@ -70,8 +72,24 @@ CorpusCache::CorpusCache(const OutputNames& names, std::optional<std::filesystem
   settled_ = identities_ && std::all_of(identities_->begin(), identities_->end(), [&](const FileIdentity& identity) {
                return identity.settled_since(now, settled_after);
              });
-  // Tables that may yet change unseen are hashed before they are read.
-  if (!settled_) fingerprint();
+}
+
+bool CorpusCache::settle_written_tables() {
+  if (!identities_) return false;
+  std::chrono::nanoseconds step{0};
+  std::int64_t last_change = 0;
+  const std::string* const tables[] = {&names_.sentences, &names_.words, &names_.sounds};
+  for (size_t k = 0; k < identities_->size(); ++k) {
+    const std::optional<std::chrono::nanoseconds> table_step = clock_step(*tables[k]);
+    if (!table_step) return false;
+    step = std::max(step, *table_step);
+    last_change = std::max({last_change, (*identities_)[k].modified_ns, (*identities_)[k].changed_ns});
+  }
+  // Two steps: a change in the step of the last one shows in the times.
+  std::this_thread::sleep_until(std::chrono::system_clock::time_point(
+      std::chrono::duration_cast<std::chrono::system_clock::duration>(std::chrono::nanoseconds(last_change) + 2 * step)));
+  settled_ = true;
+  return true;
 }
 
 std::optional<CorpusCache::TableIdentities> CorpusCache::identities() const {
@@ -93,6 +111,13 @@ const std::optional<CorpusFingerprint>& CorpusCache::fingerprint() {
 
 std::optional<QueryCorpus> CorpusCache::load() {
   if (!path_) return std::nullopt;
+  std::optional<QueryCorpus> kept = load_kept();
+  // Tables that may yet change unseen are hashed before they are read.
+  if (!kept && !settled_) fingerprint();
+  return kept;
+}
+
+std::optional<QueryCorpus> CorpusCache::load_kept() {
   // A kept corpus is smaller than its tables; a file far larger is not
   // mapped, let alone checked.
   std::error_code error;
@@ -103,6 +128,9 @@ std::optional<QueryCorpus> CorpusCache::load() {
   FactFileReader reader(file->bytes());
   const CorpusFileHead head = reader.value<CorpusFileHead>();
   if (!reader.intact() || !head.same_format(CorpusFileHead{})) return std::nullopt;
+  // Identities that stood for the tables' bytes when the corpus was kept
+  // still do while they stay the same: a later change would have shown in
+  // a later step of the clock.
   const bool same_tables = (head.settled && identities_ && head.identities == *identities_) ||
                            (fingerprint() && head.tables == *tables_);
   if (!same_tables || !reader.unchanged()) return std::nullopt;
@@ -110,12 +138,17 @@ std::optional<QueryCorpus> CorpusCache::load() {
 }
 
 void CorpusCache::save(const QueryCorpus& corpus) {
-  if (!path_ || !fingerprint()) return;
+  if (!path_) return;
+  // Tables a conversion has just written, as it wrote them, need no hash
+  // once their identities stand for their bytes.
+  const bool known_by_identities = source_ == Source::written_bytes && settle_written_tables();
+  if (!known_by_identities && !fingerprint()) return;
   // Settled tables are hashed only now: one written to since they were read
   // may hash to other bytes than the corpus was read from. Tables hashed
   // before they were read are checked too, as far as their times tell: one
   // written to while it was read gave facts of neither its old bytes nor
-  // its new ones.
+  // its new ones. Tables as written must not have changed since they were
+  // put in place.
   if (identities_ && identities() != identities_) return;
   std::error_code error;
   std::filesystem::create_directories(path_->parent_path(), error);
@@ -127,16 +160,26 @@ void CorpusCache::save(const QueryCorpus& corpus) {
   } catch (const std::exception&) {
     return;
   }
-  // The kept corpus there, if any, is not the tables' as they are: gone
-  // first, the new one replaces nothing, so that the file system need not
+  // The kept corpus there, if any, is not the tables' as they are. Moved
+  // aside, the new one replaces nothing, so that the file system need not
   // write it to the disk at its renaming, and the system writes it after
-  // the run.
-  std::filesystem::remove(*path_, error);
+  // the run. It is removed meanwhile: on a disk mounted with online discard
+  // freeing its blocks waits for the device. Its name still ends as a kept
+  // corpus's, so that one left by a run that stopped goes with the oldest.
+  std::filesystem::path replaced = *path_;
+  replaced.replace_extension(".replaced" + std::string(kExtension));
+  std::filesystem::rename(*path_, replaced, error);
+  std::future<void> removing;
+  if (!error) removing = std::async(std::launch::async, [replaced] {
+    std::error_code ignored;
+    std::filesystem::remove(replaced, ignored);
+  });
   TextFileWriter file;
   if (!file.open_replacing(path, TextFileWriter::DiskWrites::when_the_system_likes)) return;
   FactFileWriter writer(file);
   CorpusFileHead head;
-  head.tables = *tables_;
+  // Without a hash, only tables of these identities take it.
+  if (tables_) head.tables = *tables_;
   head.settled = settled_ ? 1 : 0;
   if (identities_) head.identities = *identities_;
   writer.put_value(head);

@@ -33,14 +33,21 @@ class CorpusCache {
   // known by its identity.
   static constexpr std::chrono::nanoseconds kSettledAfter = std::chrono::seconds(3);
 
-  // For the tables that `names` lists, as they are now, before they are
-  // read; kept in `folder`, none without a folder.
+  // Where the corpus to keep is read from: the tables, or the bytes a
+  // conversion wrote into them, as they were written.
+  enum class Source { tables, written_bytes };
+
+  // For the tables that `names` lists, as they are now: before they are
+  // read, or right after the conversion put them in place; kept in
+  // `folder`, none without a folder.
   CorpusCache(const OutputNames& names, std::optional<std::filesystem::path> folder,
               std::uint64_t least_table_bytes = kLeastTableBytes,
-              std::chrono::nanoseconds settled_after = kSettledAfter);
+              std::chrono::nanoseconds settled_after = kSettledAfter, Source source = Source::tables);
 
   // The corpus kept for the tables as they are now; nullopt when there is
-  // none, or the tables cannot be read.
+  // none, or the tables cannot be read. Called before the tables are read:
+  // tables that changed too shortly before to be told apart by their times
+  // are hashed now, unless a corpus is kept for them.
   std::optional<QueryCorpus> load();
   // Keeps the corpus read from the tables as they were when this was made,
   // replacing the one kept before; gives up quietly when it cannot, or when
@@ -50,8 +57,12 @@ class CorpusCache {
  private:
   using TableIdentities = std::array<FileIdentity, 3>;  // sentences, words, sounds
   std::optional<TableIdentities> identities() const;
+  std::optional<QueryCorpus> load_kept();
   // The tables' hashes, taken once.
   const std::optional<CorpusFingerprint>& fingerprint();
+  // Whether the tables, as written, are known by their identities: waits
+  // until their file systems' clocks have stepped past their last change.
+  bool settle_written_tables();
   void remove_oldest() const;
 
   OutputNames names_;
@@ -60,6 +71,7 @@ class CorpusCache {
   // The tables' identities as this was made; only settled ones stand for
   // the tables' bytes.
   std::optional<TableIdentities> identities_;
+  Source source_ = Source::tables;
   bool settled_ = false;
   bool hashed_ = false;
   std::optional<CorpusFingerprint> tables_;

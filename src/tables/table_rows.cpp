@@ -99,13 +99,33 @@ bool TableFileRows::open(std::string_view path, const KeptColumns& kept_columns,
   std::error_code error;
   file_bytes_ = std::filesystem::file_size(native_file_name(path), error);
   start(kept_columns, part);
+  header_read_ = true;
+  reader_ = std::thread([this] { read_batches(); });
   return true;
 }
 
 void TableFileRows::open(ByteStream& stream, const KeptColumns& kept_columns) {
   stream_ = &stream;
   // Of unknown size: no row count is estimated.
-  start(kept_columns, Part::whole);
+  reader_ = std::thread([this, kept_columns] {
+    try {
+      start(kept_columns, Part::whole);
+    } catch (const std::exception&) {
+      failed_ = at_end_ = true;
+    }
+    {
+      std::lock_guard lock(mutex_);
+      header_read_ = true;
+    }
+    changed_.notify_all();
+    read_batches();
+  });
+}
+
+const std::vector<std::string>& TableFileRows::column_names() const {
+  std::unique_lock lock(mutex_);
+  changed_.wait(lock, [&] { return header_read_; });
+  return names_;
 }
 
 void TableFileRows::start(const KeptColumns& kept_columns, Part part) {
@@ -143,7 +163,6 @@ void TableFileRows::start(const KeptColumns& kept_columns, Part part) {
   }
   rows_bytes_ = std::min(read_end_, file_bytes_) - std::min(carried_offset_, file_bytes_);
   parser_.emplace(separator_, kept_columns ? std::min(kept_columns(names_), stored_columns()) : stored_columns());
-  reader_ = std::thread([this] { read_batches(); });
 }
 
 bool TableFileRows::fill(Batch& batch) {

@@ -87,9 +87,11 @@ class TableFileRows : public TableRows {
   // opened.
   bool open(std::string_view path, const KeptColumns& kept_columns = {}, Part part = Part::whole);
   // The same for the bytes of a table another thread writes into the
-  // stream, read whole as they come: open() waits for the header.
+  // stream, read whole as they come. The header too is read on the reading
+  // thread: column_names() waits for it, so that a writer of two streams
+  // never waits for a reader that waits for the other one.
   void open(ByteStream& stream, const KeptColumns& kept_columns = {});
-  const std::vector<std::string>& column_names() const override { return names_; }
+  const std::vector<std::string>& column_names() const override;
   bool next() override;
   // Known from the first slice on: the file's size over the bytes per row
   // of its first slice, and a little more.
@@ -113,7 +115,7 @@ class TableFileRows : public TableRows {
   void read_batches();
   // Reads the next slice's whole rows; false when the file has ended.
   bool fill(Batch& batch);
-  // Reads the header and starts the reading thread.
+  // Reads the header and finds where the part's rows begin and end.
   void start(const KeptColumns& kept_columns, Part part);
   // Appends up to `count` bytes of the file or stream; false when it has no more.
   bool read_into(TextBuffer& bytes, size_t count);
@@ -147,8 +149,9 @@ class TableFileRows : public TableRows {
   bool at_end_ = false;
 
   std::thread reader_;
-  std::mutex mutex_;
-  std::condition_variable changed_;
+  mutable std::mutex mutex_;
+  mutable std::condition_variable changed_;
+  bool header_read_ = false;
   std::deque<std::unique_ptr<Batch>> full_, spare_;
   size_t batches_ = 0;
   bool reader_done_ = false;

@@ -14,9 +14,11 @@
 #include "controls/icon_paths.h"
 #include "conversion/conversion_run.h"
 #include "corpus/label_tree.h"
+#include "platform/cache_folder.h"
 #include "platform/encoding.h"
 #include "platform/paths.h"
 #include "platform/run_lock.h"
+#include "query/conversion_corpus.h"
 #include "query/query_run.h"
 #include "wizard/annotation_settings.h"
 #include "wizard/gui_host.h"
@@ -221,7 +223,11 @@ void CPage5::run_conversion() {
   static const zor::LabelTree kNoTree;
   const zor::LabelTree* tree = label_tree_of(sheet_);
   zor::gui::GuiHost host(this);
-  zor::run_conversion(input, tree ? *tree : kNoTree, host);
+  zor::convert_keeping_corpus(names, zor::user_cache_folder(), [&](zor::ByteStream& words, zor::ByteStream& sounds) {
+    input.word_copy = &words;
+    input.sound_copy = &sounds;
+    return zor::run_conversion(input, tree ? *tree : kNoTree, host);
+  });
 }
 
 void CPage5::run_query() {

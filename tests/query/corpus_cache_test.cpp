@@ -21,29 +21,6 @@
 namespace zor::test {
 namespace {
 
-QueryCorpus read_from_tables(const OutputNames& names) {
-  TableFileRows words('\t'), first('\t'), second('\t');
-  EXPECT_TRUE(words.open(names.words));
-  EXPECT_TRUE(first.open(names.sounds, {}, TableFileRows::Part::first_half));
-  EXPECT_TRUE(second.open(names.sounds, {}, TableFileRows::Part::second_half));
-  return QueryCorpus(words, first, second);
-}
-
-// Every line and statistic the specifications find.
-std::string all_hits(const QueryCorpus& corpus, const std::vector<Specification>& specs) {
-  std::string found;
-  for (const Specification& spec : specs) {
-    LinePieces pieces;
-    SpecificationHits hits(spec, pieces);
-    find_hits(corpus, spec, hits);
-    const HitStatistics& statistics = hits.statistics();
-    found.append(joined_lines(hits)).append(std::to_string(statistics.count())).append(" ");
-    found.append(std::to_string(statistics.mean())).append(" ").append(statistics.minimum().items());
-    found.append(" ").append(statistics.maximum().items()).append("\n");
-  }
-  return found;
-}
-
 class KeptCorpus : public ::testing::Test {
  protected:
   void SetUp() override {

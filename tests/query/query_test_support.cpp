@@ -1,12 +1,38 @@
 #include "query_test_support.h"
 
+#include <gtest/gtest.h>
+
 #include "platform/paths.h"
 #include "corpus/label_tree.h"
 #include "query/query_run.h"
+#include "query/query_walks.h"
+#include "tables/table_rows.h"
 
 #include <cstdlib>
 
 namespace zor::test {
+
+QueryCorpus read_from_tables(const OutputNames& names) {
+  TableFileRows words('\t'), first('\t'), second('\t');
+  EXPECT_TRUE(words.open(names.words));
+  EXPECT_TRUE(first.open(names.sounds, {}, TableFileRows::Part::first_half));
+  EXPECT_TRUE(second.open(names.sounds, {}, TableFileRows::Part::second_half));
+  return QueryCorpus(words, first, second);
+}
+
+std::string all_hits(const QueryCorpus& corpus, const std::vector<Specification>& specs) {
+  std::string found;
+  for (const Specification& spec : specs) {
+    LinePieces pieces;
+    SpecificationHits hits(spec, pieces);
+    find_hits(corpus, spec, hits);
+    const HitStatistics& statistics = hits.statistics();
+    found.append(joined_lines(hits)).append(std::to_string(statistics.count())).append(" ");
+    found.append(std::to_string(statistics.mean())).append(" ").append(statistics.minimum().items());
+    found.append(" ").append(statistics.maximum().items()).append("\n");
+  }
+  return found;
+}
 
 std::string joined_lines(const SpecificationHits& hits) {
   std::string lines;

@@ -5,6 +5,7 @@
 
 #include "corpus/output_names.h"
 #include "platform/run_host.h"
+#include "query/query_corpus.h"
 #include "query/result_writer.h"
 #include "query/specification.h"
 #include "support/fake_host.h"
@@ -43,6 +44,11 @@ class CorpusBuilder {
 
 // The lines of a specification's hits, piece after piece.
 std::string joined_lines(const SpecificationHits& hits);
+
+// The corpus a query reads from the tables.
+QueryCorpus read_from_tables(const OutputNames& names);
+// Every line and statistic the specifications find in the corpus.
+std::string all_hits(const QueryCorpus& corpus, const std::vector<Specification>& specs);
 
 // A specification from its twelve fields.
 Specification spec_of(std::vector<std::string> fields);

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <random>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include <malloc.h>
 #endif
 
+#include "platform/byte_stream.h"
 #include "support/test_files.h"
 #include "tables/table_text.h"
 #include "tables/table_rows.h"
@@ -105,7 +107,78 @@ TEST_P(StreamedRows, ReadLikeTheLoadedTableInSlicesOfAnySize) {
   }
 }
 
+// The bytes of a table another thread writes meanwhile, in pieces of any
+// size, read as the file of the same bytes.
+TEST_P(StreamedRows, ReadLikeTheLoadedTableFromAStreamWrittenMeanwhile) {
+  const std::string& bytes = GetParam().bytes;
+  for (size_t piece : {1, 3, 64, 1 << 16}) {
+    ByteStream stream(4);
+    std::thread writer([&] {
+      std::string passed;
+      for (size_t at = 0; at < bytes.size(); at += piece) {
+        // Both ways of writing, by turns.
+        if (at / piece % 2 == 0) {
+          stream.write(bytes.substr(at, piece));
+        } else {
+          passed.assign(bytes.substr(at, piece));
+          stream.pass(passed);
+        }
+      }
+      stream.close();
+    });
+    TableFileRows rows('\t', piece == 1 ? 2 : 64);
+    rows.open(stream);
+    EXPECT_EQ(rows_text(rows), GetParam().expected) << "pieces of " << piece;
+    EXPECT_FALSE(rows.failed());
+    writer.join();
+    EXPECT_TRUE(stream.whole());
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(Cases, StreamedRows, testing::ValuesIn(load_cases()), case_name);
+
+// One writer of two tables at once, each read on a thread of its own, as a
+// conversion writes the word and sound tables: neither reader may wait for
+// bytes the writer cannot write before the other reader takes its own.
+TEST(StreamedRowsOf, TwoStreamsOfOneWriterAreReadToTheirEnds) {
+  ByteStream words(1 << 10), sounds(1 << 10);
+  std::string word_rows = "W\n", sound_rows = "S\tT\n";
+  std::thread writer([&] {
+    words.write("W\n");
+    sounds.write("S\tT\n");
+    for (int row = 0; row < 20000; ++row) {
+      const std::string sound = std::to_string(row) + "\tx\n";
+      sounds.write(sound);
+      sound_rows += sound;
+      if (row % 50 == 49) {
+        const std::string word = std::to_string(row / 50) + "\n";
+        words.write(word);
+        word_rows += word;
+      }
+    }
+    words.close();
+    sounds.close();
+  });
+  std::string words_read, sounds_read;
+  std::thread word_reader([&] {
+    TableFileRows rows('\t', 256);
+    rows.open(words);
+    words_read = rows_text(rows);
+  });
+  TableFileRows rows('\t', 256);
+  rows.open(sounds);
+  sounds_read = rows_text(rows);
+  word_reader.join();
+  writer.join();
+  TextTable table;
+  table.set_separator('\t');
+  table.load_from_bytes(word_rows);
+  LoadedTableRows loaded_words(table);
+  EXPECT_EQ(words_read, rows_text(loaded_words));
+  table.load_from_bytes(sound_rows);
+  LoadedTableRows loaded_sounds(table);
+  EXPECT_EQ(sounds_read, rows_text(loaded_sounds));
+}
 
 TEST(StreamedRowsOf, ALoadedTableReadAsTheFile) {
   TextTable table;
