@@ -56,7 +56,7 @@ CorpusCache::CorpusCache(const OutputNames& names, std::optional<std::filesystem
   const std::filesystem::path table = std::filesystem::absolute(native_file_name(names.sounds), error);
   if (error) return;
   // Small tables are not even looked at again.
-  for (const std::string* table : {&names.sentences, &names.words, &names.sounds}) {
+  for (const std::string* table : table_paths()) {
     table_bytes_ += std::filesystem::file_size(native_file_name(*table), error);
     if (error) return;
   }
@@ -78,25 +78,27 @@ bool CorpusCache::settle_written_tables() {
   if (!identities_) return false;
   std::chrono::nanoseconds step{0};
   std::int64_t last_change = 0;
-  const std::string* const tables[] = {&names_.sentences, &names_.words, &names_.sounds};
   for (size_t k = 0; k < identities_->size(); ++k) {
-    const std::optional<std::chrono::nanoseconds> table_step = clock_step(*tables[k]);
+    const std::optional<std::chrono::nanoseconds> table_step = clock_step(*table_paths()[k]);
     if (!table_step) return false;
     step = std::max(step, *table_step);
     last_change = std::max({last_change, (*identities_)[k].modified_ns, (*identities_)[k].changed_ns});
   }
   // Two steps: a change in the step of the last one shows in the times.
-  std::this_thread::sleep_until(std::chrono::system_clock::time_point(
-      std::chrono::duration_cast<std::chrono::system_clock::duration>(std::chrono::nanoseconds(last_change) + 2 * step)));
+  const std::chrono::system_clock::time_point settled_at(
+      std::chrono::duration_cast<std::chrono::system_clock::duration>(std::chrono::nanoseconds(last_change) + 2 * step));
+  // Times ahead of the clock (set by a program, or the clock turned back)
+  // tell nothing, and are not waited for: such tables are hashed.
+  if (settled_at > std::chrono::system_clock::now() + 2 * step) return false;
+  std::this_thread::sleep_until(settled_at);
   settled_ = true;
   return true;
 }
 
 std::optional<CorpusCache::TableIdentities> CorpusCache::identities() const {
   TableIdentities found;
-  const std::string* const tables[] = {&names_.sentences, &names_.words, &names_.sounds};
   for (size_t k = 0; k < found.size(); ++k) {
-    std::optional<FileIdentity> identity = file_identity(*tables[k]);
+    std::optional<FileIdentity> identity = file_identity(*table_paths()[k]);
     if (!identity) return std::nullopt;
     found[k] = *identity;
   }

@@ -56,6 +56,7 @@ class CorpusCache {
 
  private:
   using TableIdentities = std::array<FileIdentity, 3>;  // sentences, words, sounds
+  std::array<const std::string*, 3> table_paths() const { return {&names_.sentences, &names_.words, &names_.sounds}; }
   std::optional<TableIdentities> identities() const;
   std::optional<QueryCorpus> load_kept();
   // The tables' hashes, taken once.

@@ -105,6 +105,18 @@ TEST_F(KeptCorpus, TableWrittenToAfterItWasLookedAtIsNotKept) {
   }
 }
 
+TEST_F(KeptCorpus, WrittenTablesDatedAheadOfTheClockAreHashedNotWaitedFor) {
+  // A program may date a file an hour ahead; keeping must not wait for it.
+  std::filesystem::last_write_time(folder.names().words,
+                                   std::filesystem::file_time_type::clock::now() + std::chrono::hours(1));
+  const auto start = std::chrono::steady_clock::now();
+  CorpusCache(folder.names(), kept.path(), 0, CorpusCache::kSettledAfter, CorpusCache::Source::written_bytes)
+      .save(read_from_tables(folder.names()));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+  // Kept under the tables' hashes, it is taken by them.
+  EXPECT_TRUE(cache().load());
+}
+
 TEST_F(KeptCorpus, DamagedFileIsNotTaken) {
   cache().save(read_from_tables(folder.names()));
   ASSERT_EQ(kept_files().size(), 1u);
